@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "controls.h"
+
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+
+// Raised when a tick counter would pass 32767, or when the interval arithmetic
+// leaves the range of a double. The tick that raised it stops at that point.
+class OverflowError : public std::overflow_error
+{
+public:
+    using std::overflow_error::overflow_error;
+};
+
+// The reminder behind the main window: counts ticks, compares them with the
+// interval, shows the seconds left, prompts with a flashing box, beeps, brings
+// the window to the front and resets. It is driven from outside (load, click
+// of the start box, tick) and owns no timer, reads no clock and never waits:
+// keeping time is the window's task.
+class ReminderCycle
+{
+public:
+    using SetTopmostFn = std::function<std::int32_t(const WindowHandle &, const Truth &)>;
+
+    ReminderCycle(WakeprobeControls &window, SetTopmostFn setTopmost);
+
+    void load();
+    void check1Clicked();
+    void timer1Tick(); // throws OverflowError
+
+    // After an overflow: pause, end any prompt and start counting afresh, so
+    // that the user can correct the settings and start again.
+    void haltAfterOverflow();
+
+    std::int16_t secondCount() const { return SecondCount; }
+    std::int16_t flashCount() const { return FlashCount; }
+
+private:
+    void prompt();
+    void reset();
+
+    WakeprobeControls &m_window;
+    SetTopmostFn m_setTopmost;
+    std::int16_t SecondCount = 0; // ticks since the last reset
+    std::int16_t FlashCount = 0; // prompt ticks since the last reset
+};

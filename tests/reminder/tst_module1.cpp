@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include "module1.h"
+
+#include <QTest>
+
+#include <vector>
+
+namespace {
+
+struct Call {
+    WindowHandle hWnd;
+    std::intptr_t after;
+    std::int32_t x, y, cx, cy;
+    std::uint32_t flags;
+};
+std::vector<Call> calls;
+std::int32_t nextResult = 1;
+
+} // namespace
+
+// Stands in for the window system's call, recording what it is asked.
+std::int32_t Module1::SetWindowPos(WindowHandle hWnd, std::intptr_t after, std::int32_t x,
+                                   std::int32_t y, std::int32_t cx, std::int32_t cy,
+                                   std::uint32_t flags)
+{
+    calls.push_back({ hWnd, after, x, y, cx, cy, flags });
+    return nextResult;
+}
+
+class TestModule1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void setTopmost_data();
+    void setTopmost();
+};
+
+void TestModule1::setTopmost_data()
+{
+    QTest::addColumn<int>("on");
+    QTest::addColumn<int>("systemResult");
+    QTest::addColumn<qint64>("expectedAfter");
+    QTest::addColumn<int>("expectedResult");
+
+    QTest::newRow("true succeeds") << -1 << 1 << qint64(-1) << 1;
+    QTest::newRow("true fails") << -1 << 0 << qint64(-1) << 0;
+    QTest::newRow("true passes the call's value") << -1 << 7 << qint64(-1) << 7;
+    QTest::newRow("false") << 0 << 1 << qint64(-2) << 0;
+    QTest::newRow("false when the call fails") << 0 << 0 << qint64(-2) << 0;
+    QTest::newRow("one is not true") << 1 << 1 << qint64(-2) << 0;
+    QTest::newRow("other value") << 255 << 1 << qint64(-2) << 0;
+}
+
+void TestModule1::setTopmost()
+{
+    QFETCH(int, on);
+    QFETCH(int, systemResult);
+    QFETCH(qint64, expectedAfter);
+    QFETCH(int, expectedResult);
+
+    calls.clear();
+    nextResult = systemResult;
+    const WindowHandle hWnd = 0x4600003;
+    const Truth flag = static_cast<Truth>(on);
+    QCOMPARE(Module1::SetTopmost(hWnd, flag), expectedResult);
+    QCOMPARE(calls.size(), std::size_t(1));
+    const Call &c = calls.front();
+    QCOMPARE(c.hWnd, hWnd);
+    QCOMPARE(qint64(c.after), expectedAfter);
+    QCOMPARE(c.flags, Module1::SWP_NOMOVE | Module1::SWP_NOSIZE);
+    QCOMPARE(c.flags, 3u);
+    QVERIFY(c.x == 0 && c.y == 0 && c.cx == 0 && c.cy == 0);
+}
+
+QTEST_APPLESS_MAIN(TestModule1)
+#include "tst_module1.moc"

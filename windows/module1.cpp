@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: MIT
+#include "module1.h"
+
+std::int32_t Module1::SetTopmost(const WindowHandle &hWnd, const Truth &on)
+{
+    constexpr std::uint32_t keepPlaceAndSize = SWP_NOMOVE | SWP_NOSIZE;
+    if (on == True)
+        return SetWindowPos(hWnd, HWND_TOPMOST, 0, 0, 0, 0, keepPlaceAndSize);
+    SetWindowPos(hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, keepPlaceAndSize);
+    return 0;
+}

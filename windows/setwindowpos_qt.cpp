@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#include "module1.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+// Outside Windows the band is Qt's stays-on-top flag. On X11 it becomes the
+// EWMH _NET_WM_STATE_ABOVE state, which the window manager applies to the
+// mapped window: no unmap, no new window, no flicker.
+std::int32_t Module1::SetWindowPos(WindowHandle hWnd, std::intptr_t hWndInsertAfter, std::int32_t,
+                                   std::int32_t, std::int32_t, std::int32_t, std::uint32_t)
+{
+    QWidget *window = QWidget::find(static_cast<WId>(hWnd));
+    if (window == nullptr || window->windowHandle() == nullptr)
+        return 0;
+    if (hWndInsertAfter != HWND_TOPMOST && hWndInsertAfter != HWND_NOTOPMOST)
+        return 0;
+
+    const bool on = hWndInsertAfter == HWND_TOPMOST;
+    const Qt::WindowFlags flags = window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, on);
+    // QWidget::setWindowFlags() would re-create the native window (a new id,
+    // an unmap and a map); telling the widget and its QWindow separately keeps
+    // the mapped window and only changes its state.
+    window->overrideWindowFlags(flags);
+    window->windowHandle()->setFlags(flags);
+
+    // Off the offscreen platform only: there raise() merely warns.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        // Leaving the band, a raise puts it on top of the ordinary windows, as
+        // HWND_NOTOPMOST does, instead of just below the active one.
+        window->raise();
+        if (on)
+            window->activateWindow(); // the window manager's focus rules decide
+    }
+    return 1;
+}
