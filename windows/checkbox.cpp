@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#include "checkbox.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+QRect CheckBox::indicatorRect() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+}
+
+QRect CheckBox::captionRect() const
+{
+    const int left = indicatorRect().right() + 1 + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    return QRect(left, 0, width() - left - 1, height());
+}
+
+bool CheckBox::hitButton(const QPoint &pos) const { return rect().contains(pos); }
+
+void CheckBox::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+
+    QStyleOptionButton box = option;
+    box.rect = indicatorRect();
+    painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, box);
+
+    const QRect caption = captionRect();
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::WindowText));
+    painter.drawText(caption, CaptionFlags, text());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = text().isEmpty()
+            ? box.rect.adjusted(-1, -1, 1, 1)
+            : painter.boundingRect(caption, CaptionFlags, text()).adjusted(-1, 0, 1, 0);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
