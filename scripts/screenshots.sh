@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Builds the program and photographs its windows into docs/ under a private X session.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh test
+cmake --preset release
+cmake --build --preset release --target wakeprober
+mkdir -p docs
+tests/e2e/run-in-x.sh /usr/bin/python3 tests/e2e/screenshots.py \
+    "$PWD/build/release/windows/wakeprober" "$PWD/docs"
+echo "Wrote docs/main-window.png, docs/help-window.png and docs/prompt.png"

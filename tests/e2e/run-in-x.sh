@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Runs a command in a private X session: Xvfb, the openbox window manager, and a
+# D-Bus session bus on which the accessibility bus can start, so that the
+# program's controls can be read from outside as a screen reader reads them.
+set -euo pipefail
+
+work=$(mktemp -d)
+cleanup() {
+    kill "${wm_pid:-}" "${x_pid:-}" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+x_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.05
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+done
+
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+# Qt's accessibility bridge otherwise waits for a desktop to ask for it.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export NO_AT_BRIDGE=0
+dbus-run-session -- "$@"

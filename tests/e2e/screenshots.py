@@ -1,0 +1,27 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""Takes the README's pictures of both windows as a user first sees them, and of a prompt."""
+import sys
+import time
+
+from xsession import CHECK1, HELP, TEXT2, Program, click, clients_of, screenshot, type_into, wait_for
+
+
+def main(binary, outdir):
+    program = Program(binary)
+    try:
+        screenshot(program.wid, outdir + "/main-window.png")
+        click(program.wid, HELP)
+        helpwin = wait_for(lambda: [w for w in clients_of(program.proc.pid) if w != program.wid], 5)
+        time.sleep(0.3)
+        screenshot(helpwin[0], outdir + "/help-window.png")
+        type_into(program.wid, TEXT2, "0.05")
+        click(program.wid, CHECK1)
+        wait_for(lambda: program.text1().endswith("-1"), 8)
+        screenshot(program.wid, outdir + "/prompt.png")
+    finally:
+        program.kill()
+
+
+if __name__ == "__main__":
+    main(sys.argv[1], sys.argv[2])

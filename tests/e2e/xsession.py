@@ -1,0 +1,171 @@
+# SPDX-License-Identifier: MIT
+"""Reading and driving the program from outside, as a user and a window manager see it."""
+import os
+import subprocess
+import threading
+import time
+
+import pyatspi
+
+# Control centres and sample points, in pixels within the main window.
+CHECK1 = (48, 44)
+CHECK2 = (48, 128)
+CHECK2_SAMPLE = (84, 99)  # inside the prompt box, clear of its box and caption
+CHECK3 = (48, 208)
+TEXT2 = (216, 116)
+TEXT3 = (216, 164)
+HELP = (140, 292)
+EXIT = (212, 292)
+FORM1_EXIT = (216, 352)
+
+
+def run(*args):
+    return subprocess.run(args, check=True, capture_output=True, text=True).stdout
+
+
+def client_stacking():
+    """Managed windows, bottom to top."""
+    out = run("xprop", "-root", "_NET_CLIENT_LIST_STACKING")
+    return [int(w.strip(","), 16) for w in out.split("#", 1)[1].split()] if "#" in out else []
+
+
+def wm_state(wid):
+    return run("xprop", "-id", str(wid), "_NET_WM_STATE")
+
+
+def window_pid(wid):
+    out = run("xprop", "-id", str(wid), "_NET_WM_PID")
+    return int(out.split("=")[1]) if "=" in out else None
+
+
+def client_named(title):
+    for w in client_stacking():
+        if run("xprop", "-id", str(w), "WM_NAME").strip().endswith('"%s"' % title):
+            return w
+    return None
+
+
+def clients_of(pid):
+    return [w for w in client_stacking() if window_pid(w) == pid]
+
+
+def click(wid, point):
+    # No --sync: Debian's xdotool hangs when the pointer is already there.
+    run("xdotool", "mousemove", "--window", str(wid), str(point[0]), str(point[1]))
+    time.sleep(0.05)
+    run("xdotool", "click", "1")
+    run("xdotool", "mousemove", "1000", "700")  # away, so no tooltip covers anything
+
+
+def type_into(wid, point, text):
+    click(wid, point)
+    run("xdotool", "key", "ctrl+a")
+    run("xdotool", "type", "--delay", "20", text)
+
+
+def pixel(wid, point):
+    """The colour at a point of the window as '#RRGGBB'; -silent rings no bell."""
+    png = subprocess.run(["import", "-silent", "-window", str(wid), "png:-"], check=True,
+                         capture_output=True).stdout
+    out = subprocess.run(["convert", "png:-", "-crop", "1x1+%d+%d" % point, "-depth", "8",
+                          "txt:-"], input=png, check=True, capture_output=True).stdout.decode()
+    return out.split("#", 2)[2][:6].upper() if out.count("#") >= 2 else out
+
+
+def screenshot(wid, path):
+    run("import", "-silent", "-window", str(wid), path)
+
+
+def wait_for(predicate, timeout, step=0.02):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(step)
+    return predicate()
+
+
+class Bells:
+    """Counts the X bells rung on the display."""
+
+    def __init__(self, bellwatch):
+        self.count = 0
+        self._proc = subprocess.Popen([bellwatch], stdout=subprocess.PIPE, text=True)
+        assert self._proc.stdout.readline().strip() == "READY"
+        threading.Thread(target=self._read, daemon=True).start()
+
+    def _read(self):
+        for line in self._proc.stdout:
+            if line.strip() == "BELL":
+                self.count += 1
+
+    def stop(self):
+        self._proc.kill()
+
+
+def accessible_app(pid, timeout=20):
+    def find():
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == pid:
+                return app
+        return None
+    return wait_for(find, timeout, 0.1)
+
+
+def find_accessible(root, role, name):
+    for child in root:
+        if child is None:
+            continue
+        if child.getRoleName() == role and child.name == name:
+            return child
+        found = find_accessible(child, role, name)
+        if found is not None:
+            return found
+    return None
+
+
+class Program:
+    """The real binary, its main window's id, and its countdown read over AT-SPI."""
+
+    def __init__(self, binary):
+        self.proc = subprocess.Popen([binary], stderr=subprocess.DEVNULL)
+        self.wid = wait_for(lambda: (clients_of(self.proc.pid) or [None])[0], 10, 0.01)
+        app = accessible_app(self.proc.pid)
+        self._text1 = find_accessible(app, "text", "Countdown") if app else None
+
+    def text1(self):
+        return self._text1.queryText().getText(0, -1)
+
+    def next_text1(self, after, timeout=2.5):
+        """Waits for the countdown to change from `after`; returns the new text."""
+        return wait_for(lambda: (t := self.text1()) != after and t, timeout, 0.01)
+
+    def above(self):
+        return "_NET_WM_STATE_ABOVE" in wm_state(self.wid)
+
+    def stands_above(self, other):
+        order = client_stacking()
+        return self.wid in order and other in order and order.index(self.wid) > order.index(other)
+
+    def kill(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+
+
+class Checks:
+    def __init__(self):
+        self.passed = 0
+        self.failed = 0
+
+    def __call__(self, condition, what):
+        if condition:
+            self.passed += 1
+            print("ok   " + what, flush=True)
+        else:
+            self.failed += 1
+            print("FAIL " + what, flush=True)
+
+    def summary(self):
+        print("%d passed, %d failed" % (self.passed, self.failed))
+        return 1 if self.failed else 0
