@@ -32,7 +32,7 @@ double readRadix(std::string_view digits, int radix)
             break;
         value = value * radix + d;
     }
-    return value;
+    return std::min(value, std::numeric_limits<double>::max());
 }
 
 std::string_view digitRun(std::string_view s, std::size_t &i)
@@ -102,7 +102,7 @@ double readDecimal(std::string_view s)
     double value = 0;
     const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (ec == std::errc::result_out_of_range) {
-        value = magnitude(intDigits, frac, exp) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        value = magnitude(intDigits, frac, exp) > 0 ? std::numeric_limits<double>::max() : 0.0;
     }
     return negative ? -value : value;
 }

@@ -8,8 +8,9 @@
 // feeds are dropped first; "&H"/"&O" introduce hexadecimal/octal digits;
 // otherwise the longest decimal prefix is read ("25min" is 25) and anything
 // without a digit is 0. The full stop is the decimal separator whatever the
-// locale. A decimal number too large for a double reads as +/-infinity, one
-// too small as 0.
+// locale. A number too large for a double reads as the largest double of its
+// sign (so what FormatSigned writes always reads back finite), one too small
+// as 0.
 double ReadNumber(std::string_view text);
 
 // Writes a value as the countdown shows it: a blank before a value of 0 or

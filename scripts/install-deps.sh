@@ -9,47 +9,48 @@ what=${1:-build}
 
 build_pkgs=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 # A real X server, a window manager, the tools the end-to-end tests use to drive
-# the program from outside, and an accessibility bus to read its controls back.
-test_pkgs=(xvfb xauth openbox xdotool x11-utils imagemagick libx11-dev
-    python3 python3-pyatspi at-spi2-core dbus locales)
+# the program from outside, an accessibility bus to read its controls back,
+# clang for the fuzzer and Google Benchmark for the microbenchmarks.
+test_pkgs=(xvfb xauth openbox xdotool x11-utils imagemagick libx11-dev xclip
+    python3 python3-pyatspi at-spi2-core dbus locales clang libbenchmark-dev)
 
-pkgs=("${build_pkgs[@]}")
 case "$what" in
-build) ;;
-test) pkgs+=("${test_pkgs[@]}") ;;
+build) pkgs=("${build_pkgs[@]}") ;;
+test) pkgs=("${build_pkgs[@]}" "${test_pkgs[@]}") ;;
 *)
     echo "usage: $0 [build|test]" >&2
     exit 2
     ;;
 esac
 
-missing=()
-for p in "${pkgs[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
-need_locale=false
-# The number tests check that a comma-decimal locale changes nothing.
-if [ "$what" = test ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-    need_locale=true
-fi
-[ ${#missing[@]} -eq 0 ] && ! $need_locale && exit 0
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
 sudo=()
-if [ "$(id -u)" -ne 0 ]; then
-    if ! command -v sudo >/dev/null 2>&1; then
-        echo "Need root or sudo to install: ${missing[*]}" >&2
-        exit 1
+as_root() {
+    if [ "$(id -u)" -ne 0 ] && [ ${#sudo[@]} -eq 0 ]; then
+        command -v sudo >/dev/null 2>&1 || { echo "Need root or sudo to install packages." >&2; exit 1; }
+        sudo=(sudo)
     fi
-    sudo=(sudo)
-fi
+    "${sudo[@]}" "$@"
+}
 
-if [ ${#missing[@]} -gt 0 ]; then
+updated=false
+install() {
+    local missing=()
+    for p in "$@"; do installed "$p" || missing+=("$p"); done
+    [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
-if $need_locale; then
-    "${sudo[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
+    $updated || as_root apt-get update -qq
+    updated=true
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+install "${pkgs[@]}"
+if [ "$what" = test ]; then
+    # The fuzzer's runtime is in the compiler-rt package of clang's own version.
+    install "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
+    # The number tests check that a comma-decimal locale changes nothing.
+    if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+        as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
+    fi
 fi
