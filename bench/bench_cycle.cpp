@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: MIT
+// What one tick of the cycle costs, next to what composing the countdown text
+// alone costs: a tick should cost little more than that.
+#include "cycle.h"
+#include "numbers.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The window reduced to what the cycle reads and writes, recording nothing.
+struct LeanWindow final : WakeprobeControls {
+    std::string Text1, Text2 = "30", Text3 = "20";
+    CheckValue Check1 = 1, Check2 = 0;
+    Colour Check2Colour = White;
+
+    std::string text2() const override { return Text2; }
+    std::string text3() const override { return Text3; }
+    void setText1(std::string_view t) override { Text1.assign(t); }
+    CheckValue check1Value() const override { return Check1; }
+    void setCheck1Value(CheckValue v) override { Check1 = v; }
+    void setCheck1Caption(std::string_view) override { }
+    CheckValue check2Value() const override { return Check2; }
+    void setCheck2Value(CheckValue v) override { Check2 = v; }
+    void setCheck2Caption(std::string_view) override { }
+    void setCheck2Enabled(bool) override { }
+    Colour check2BackColour() const override { return Check2Colour; }
+    void setCheck2BackColour(Colour c) override { Check2Colour = c; }
+    CheckValue check3Value() const override { return 1; }
+    CheckValue check4Value() const override { return 1; }
+    void setTimer1Enabled(bool) override { }
+    void setTitle(std::string_view) override { }
+    WindowHandle hWnd() const override { return 1; }
+    void beep() override { }
+};
+
+std::int32_t noTopmost(const WindowHandle &, const Truth &) { return 1; }
+
+void ComposeCountdownText(benchmark::State &state)
+{
+    std::string text;
+    double left = 1799;
+    for (auto _ : state) {
+        text = "Seconds to next Check " + FormatSigned(left);
+        benchmark::DoNotOptimize(text);
+        left = left > 0 ? left - 1 : 1799;
+    }
+}
+BENCHMARK(ComposeCountdownText);
+
+void ReadSetting(benchmark::State &state)
+{
+    const std::string text = "30";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadNumber(text));
+}
+BENCHMARK(ReadSetting);
+
+void CountingTick(benchmark::State &state)
+{
+    LeanWindow w;
+    w.Text2 = "1e6"; // never prompts within the run
+    ReminderCycle cycle(w, noTopmost);
+    cycle.load();
+    int ticks = 0;
+    for (auto _ : state) {
+        if (++ticks == 30000) { // stay clear of the counter's limit
+            state.PauseTiming();
+            cycle.load();
+            ticks = 0;
+            state.ResumeTiming();
+        }
+        cycle.timer1Tick();
+    }
+}
+BENCHMARK(CountingTick);
+
+void PromptTick(benchmark::State &state)
+{
+    LeanWindow w;
+    w.Text2 = "0";
+    w.Text3 = "1e9"; // prompts on every tick, never resets by the limit
+    ReminderCycle cycle(w, noTopmost);
+    cycle.load();
+    int ticks = 0;
+    for (auto _ : state) {
+        if (++ticks == 30000) {
+            state.PauseTiming();
+            cycle.load();
+            ticks = 0;
+            state.ResumeTiming();
+        }
+        cycle.timer1Tick();
+    }
+}
+BENCHMARK(PromptTick);
+
+void UnattendedCycle(benchmark::State &state)
+{
+    LeanWindow w;
+    ReminderCycle cycle(w, noTopmost);
+    cycle.load();
+    for (auto _ : state)
+        for (int tick = 0; tick < 1821; ++tick)
+            cycle.timer1Tick();
+    state.SetItemsProcessed(state.iterations() * 1821);
+}
+BENCHMARK(UnattendedCycle);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Builds a release and runs every benchmark: the cycle's microbenchmarks, the cost
+# next to a bare Qt window (about 13 minutes), and tick regularity (about 7 minutes).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh test
+cmake --preset release >/dev/null
+cmake --build --preset release
+b=build/release
+$b/bench/bench_cycle
+tests/e2e/run-in-x.sh /usr/bin/python3 bench/cost.py $b/windows/wakeprober $b/bench/bare_window $b/bench/xwait
+tests/e2e/run-in-x.sh /usr/bin/python3 bench/ticks.py $b/windows/wakeprober
