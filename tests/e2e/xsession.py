@@ -63,6 +63,15 @@ def type_into(wid, point, text):
     run("xdotool", "type", "--delay", "20", text)
 
 
+def paste_into(wid, point, text):
+    """Replaces a field's text through the clipboard, as a user's paste does."""
+    subprocess.run(["xclip", "-selection", "clipboard", "-t", "UTF8_STRING"],
+                   input=text.encode(), check=True)
+    click(wid, point)
+    run("xdotool", "key", "ctrl+a")
+    run("xdotool", "key", "BackSpace" if text == "" else "ctrl+v")
+
+
 def pixel(wid, point):
     """The colour at a point of the window as '#RRGGBB'; -silent rings no bell."""
     png = subprocess.run(["import", "-silent", "-window", str(wid), "png:-"], check=True,
@@ -131,11 +140,40 @@ class Program:
     def __init__(self, binary):
         self.proc = subprocess.Popen([binary], stderr=subprocess.DEVNULL)
         self.wid = wait_for(lambda: (clients_of(self.proc.pid) or [None])[0], 10, 0.01)
-        app = accessible_app(self.proc.pid)
-        self._text1 = find_accessible(app, "text", "Countdown") if app else None
+        self.app = accessible_app(self.proc.pid)
+        self._text1 = self.accessible("text", "Countdown")
+
+    def accessible(self, role, name):
+        return find_accessible(self.app, role, name) if self.app else None
 
     def text1(self):
         return self._text1.queryText().getText(0, -1)
+
+    def peak_rss_kb(self, field="VmRSS"):
+        with open("/proc/%d/status" % self.proc.pid) as f:
+            return int(next(l for l in f if l.startswith(field + ":")).split()[1])
+
+    def record_countdown(self, seconds, every_second=None):
+        """Every countdown text shown for `seconds`, as (monotonic time, text), from the
+        accessibility events the program sends; every_second() is called once a second."""
+        from gi.repository import GLib
+        shown = []
+
+        def on_insert(event):
+            if event.source and event.source.name == "Countdown" and event.any_data:
+                shown.append((time.monotonic(), event.any_data))
+
+        def tick():
+            every_second()
+            return True
+
+        pyatspi.Registry.registerEventListener(on_insert, "object:text-changed:insert")
+        if every_second:
+            GLib.timeout_add(1000, tick)
+        GLib.timeout_add(int(seconds * 1000), lambda: pyatspi.Registry.stop())
+        pyatspi.Registry.start()
+        pyatspi.Registry.deregisterEventListener(on_insert, "object:text-changed:insert")
+        return shown
 
     def next_text1(self, after, timeout=2.5):
         """Waits for the countdown to change from `after`; returns the new text."""
