@@ -70,6 +70,7 @@ Form1::Form1(QWidget *parent)
     Command1 = new QPushButton(tr("Exit"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(192, 336, 49, 33);
+    Command1->setAutoDefault(true); // Enter presses it, as Space does
     Label3 = label(this, "Label3", QRect(8, 240, 417, 81));
     Label3->setText(tips());
 

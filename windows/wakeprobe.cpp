@@ -57,7 +57,7 @@ void Wakeprobe::buildControls()
     Text1->setAccessibleName(tr("Countdown"));
     Check2 = place<CheckBox>(this, "Check2", 120, 1440, 1215, 975);
     Check2->setEnabled(false);
-    Check2->setAccessibleName(tr("Prompt"));
+    setCheck2Caption("");
     Check3 = place<CheckBox>(this, "Check3", 120, 2640, 1215, 975);
     Check3->setText(tr("Beep when timer triggers"));
     Text2 = place<QLineEdit>(this, "Text2", 2880, 1560, 735, 375);
@@ -79,6 +79,9 @@ void Wakeprobe::buildControls()
     Command1->setText(tr("Help"));
     Command2 = place<QPushButton>(this, "Command2", 2760, 4080, 855, 615);
     Command2->setText(tr("Exit"));
+    // Enter, not only Space, presses the focused button.
+    Command1->setAutoDefault(true);
+    Command2->setAutoDefault(true);
 
     for (QWidget *w : std::initializer_list<QWidget *> { Check1, Check2, Check3, Check4, Label1,
                                                          Label2, Label3 })
@@ -165,7 +168,12 @@ void Wakeprobe::setCheck1Value(CheckValue value) { Check1->setChecked(value != 0
 void Wakeprobe::setCheck1Caption(std::string_view caption) { Check1->setText(fromStd(caption)); }
 CheckValue Wakeprobe::check2Value() const { return Check2->isChecked() ? 1 : 0; }
 void Wakeprobe::setCheck2Value(CheckValue value) { Check2->setChecked(value != 0); }
-void Wakeprobe::setCheck2Caption(std::string_view caption) { Check2->setText(fromStd(caption)); }
+void Wakeprobe::setCheck2Caption(std::string_view caption)
+{
+    Check2->setText(fromStd(caption));
+    // A screen reader announces the prompt itself while there is one.
+    Check2->setAccessibleName(caption.empty() ? tr("Prompt") : Check2->text());
+}
 void Wakeprobe::setCheck2Enabled(bool enabled) { Check2->setEnabled(enabled); }
 Colour Wakeprobe::check2BackColour() const { return m_check2Colour; }
 CheckValue Wakeprobe::check3Value() const { return Check3->isChecked() ? 1 : 0; }

@@ -137,8 +137,9 @@ def find_accessible(root, role, name):
 class Program:
     """The real binary, its main window's id, and its countdown read over AT-SPI."""
 
-    def __init__(self, binary):
-        self.proc = subprocess.Popen([binary], stderr=subprocess.DEVNULL)
+    def __init__(self, binary, env=None):
+        self.proc = subprocess.Popen([binary], stderr=subprocess.DEVNULL,
+                                     env=None if env is None else {**os.environ, **env})
         self.wid = wait_for(lambda: (clients_of(self.proc.pid) or [None])[0], 10, 0.01)
         self.app = accessible_app(self.proc.pid)
         self._text1 = self.accessible("text", "Countdown")
