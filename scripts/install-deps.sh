@@ -7,12 +7,15 @@ set -euo pipefail
 
 what=${1:-build}
 
-build_pkgs=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+build_pkgs=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core
+    libcanberra0 libcanberra-pulse sound-theme-freedesktop)
 # A real X server, a window manager, the tools the end-to-end tests use to drive
 # the program from outside, an accessibility bus to read its controls back,
-# clang for the fuzzer and Google Benchmark for the microbenchmarks.
+# a sound server to hear the beep on, clang for the fuzzer, Google Benchmark for
+# the microbenchmarks, and mingw-w64 with Wine for the Win32 code.
 test_pkgs=(xvfb xauth openbox xdotool x11-utils imagemagick libx11-dev xclip
-    python3 python3-pyatspi at-spi2-core dbus locales clang libbenchmark-dev)
+    python3 python3-pyatspi at-spi2-core dbus locales pulseaudio pulseaudio-utils
+    clang libbenchmark-dev g++-mingw-w64-x86-64-win32 wine wine64)
 
 case "$what" in
 build) pkgs=("${build_pkgs[@]}") ;;

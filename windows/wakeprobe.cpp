@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "wakeprobe.h"
 
+#include "bell.h"
 #include "checkbox.h"
 #include "colours.h"
 #include "fitting.h"
@@ -180,7 +181,7 @@ CheckValue Wakeprobe::check3Value() const { return Check3->isChecked() ? 1 : 0; 
 CheckValue Wakeprobe::check4Value() const { return Check4->isChecked() ? 1 : 0; }
 void Wakeprobe::setTitle(std::string_view title) { setWindowTitle(fromStd(title)); }
 WindowHandle Wakeprobe::hWnd() const { return static_cast<WindowHandle>(winId()); }
-void Wakeprobe::beep() { QApplication::beep(); }
+void Wakeprobe::beep() { SystemBeep(); }
 
 void Wakeprobe::setCheck2BackColour(Colour colour)
 {
