@@ -56,43 +56,31 @@ void ReadSetting(benchmark::State &state)
 }
 BENCHMARK(ReadSetting);
 
-void CountingTick(benchmark::State &state)
+// Ticks one after another with the given settings, starting afresh before the
+// tick counter reaches its limit.
+void ticks(benchmark::State &state, const char *interval, const char *limit)
 {
     LeanWindow w;
-    w.Text2 = "1e6"; // never prompts within the run
+    w.Text2 = interval;
+    w.Text3 = limit;
     ReminderCycle cycle(w, noTopmost);
     cycle.load();
-    int ticks = 0;
+    int count = 0;
     for (auto _ : state) {
-        if (++ticks == 30000) { // stay clear of the counter's limit
+        if (++count == 30000) {
             state.PauseTiming();
             cycle.load();
-            ticks = 0;
+            count = 0;
             state.ResumeTiming();
         }
         cycle.timer1Tick();
     }
 }
+
+void CountingTick(benchmark::State &state) { ticks(state, "1e6", "20"); } // never prompts
 BENCHMARK(CountingTick);
 
-void PromptTick(benchmark::State &state)
-{
-    LeanWindow w;
-    w.Text2 = "0";
-    w.Text3 = "1e9"; // prompts on every tick, never resets by the limit
-    ReminderCycle cycle(w, noTopmost);
-    cycle.load();
-    int ticks = 0;
-    for (auto _ : state) {
-        if (++ticks == 30000) {
-            state.PauseTiming();
-            cycle.load();
-            ticks = 0;
-            state.ResumeTiming();
-        }
-        cycle.timer1Tick();
-    }
-}
+void PromptTick(benchmark::State &state) { ticks(state, "0", "1e9"); } // always prompts
 BENCHMARK(PromptTick);
 
 void UnattendedCycle(benchmark::State &state)

@@ -6,7 +6,7 @@ and memory stays flat after the first cycle.   Usage: test_soak.py BIN BELLWATCH
 import sys
 import time
 
-from xsession import CHECK1, CHECK3, TEXT2, TEXT3, Bells, Checks, Program, click, type_into
+from xsession import Bells, Checks, Program
 
 # Allowed growth of the resident set after the first cycle: caches that fill once
 # (glyphs of the digits, palettes) are in by then; a leak per tick or per prompt
@@ -20,10 +20,7 @@ def main(binary, bellwatch, seconds=150):
     bells = Bells(bellwatch)
     program = Program(binary)
     try:
-        type_into(program.wid, TEXT2, "0.05")
-        type_into(program.wid, TEXT3, "1")
-        click(program.wid, CHECK3)
-        click(program.wid, CHECK1)
+        program.start_short_cycles()
         start_bells = bells.count
         rss = []
         shown = program.record_countdown(seconds, lambda: rss.append(program.peak_rss_kb()))

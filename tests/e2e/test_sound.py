@@ -7,7 +7,7 @@ import subprocess
 import sys
 import time
 
-from xsession import CHECK1, CHECK3, TEXT2, TEXT3, Bells, Checks, Program, click, type_into, wait_for
+from xsession import Bells, Checks, Program, wait_for
 
 
 class SoundStreams:
@@ -45,10 +45,7 @@ def main(binary, bellwatch):
     sound = SoundStreams()
     program = Program(binary)
     try:
-        type_into(program.wid, TEXT2, "0.05")
-        type_into(program.wid, TEXT3, "1")
-        click(program.wid, CHECK3)
-        click(program.wid, CHECK1)
+        program.start_short_cycles()
         check(wait_for_text(program, "-2"), "a cycle with two prompt ticks")
         time.sleep(0.5)
         check(sound.count == 2, "each prompt tick plays a sound (%d streams)" % sound.count)

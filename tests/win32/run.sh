@@ -7,6 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 out=${1:-$root/build/win32}
 mkdir -p "$out"
+out=$(cd "$out" && pwd) # Wine wants an absolute prefix
 
 x86_64-w64-mingw32-g++ -std=c++20 -O1 -Wall -Wextra -static -I"$root/reminder" -I"$root/windows" \
     "$here/tst_setwindowpos_win32.cpp" "$root/windows/module1.cpp" \
