@@ -35,9 +35,18 @@ def activate(wid):
     subprocess.run(["xdotool", "windowactivate", "--sync", str(wid)], check=True)
 
 
+def position(wid):
+    out = subprocess.run(["xwininfo", "-id", str(wid)], capture_output=True, text=True).stdout
+    return [line for line in out.splitlines() if "Absolute upper-left" in line]
+
+
 def run(check, program, other, bells):
     wid = program.wid
     check(wid is not None and other is not None, "the main window and another client are mapped")
+    # Entering and leaving the band must not unmap, re-create or move the window.
+    xev = subprocess.Popen(["xev", "-id", str(wid), "-event", "structure"],
+                           stdout=subprocess.PIPE, text=True)
+    placed = position(wid)
     check(program.text1() == "", "the countdown is empty at start")
     check(pixel(wid, CHECK2_SAMPLE) == WHITE, "the prompt box is white at start")
 
@@ -92,6 +101,11 @@ def run(check, program, other, bells):
     time.sleep(0.3)
     check(bells.count == 5, "no bell with the beep unticked (%d)" % bells.count)
     check(clients_of(program.proc.pid) == [wid], "the same window id throughout")
+    check(position(wid) == placed, "never moved: %r" % placed)
+    xev.kill()
+    events = xev.stdout.read()
+    check("UnmapNotify" not in events and "DestroyNotify" not in events,
+          "never unmapped nor destroyed (%d structure events)" % events.count("Notify"))
 
     # The program ends with its last window, not its main one.
     click(wid, HELP)
