@@ -11,4 +11,4 @@ cmake --build --preset release
 b=build/release
 $b/bench/bench_cycle
 tests/e2e/run-in-x.sh /usr/bin/python3 bench/cost.py $b/windows/wakeprober $b/bench/bare_window $b/bench/xwait
-tests/e2e/run-in-x.sh /usr/bin/python3 bench/ticks.py $b/windows/wakeprober
+tests/e2e/run-in-x.sh /usr/bin/python3 bench/ticks.py $b/windows/wakeprober $b/bench/damagewatch

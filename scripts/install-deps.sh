@@ -14,7 +14,7 @@ build_pkgs=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core
 # a sound server to hear the beep on, clang for the fuzzer, Google Benchmark for
 # the microbenchmarks, mingw-w64 with Wine for the Win32 code, and the checkers
 # and tools of the desktop entry, the metainfo and the Debian package.
-test_pkgs=(xvfb xauth openbox xdotool x11-utils imagemagick libx11-dev xclip
+test_pkgs=(xvfb xauth openbox xdotool x11-utils imagemagick libx11-dev libxdamage-dev xclip
     python3 python3-pyatspi at-spi2-core dbus locales pulseaudio pulseaudio-utils
     clang libbenchmark-dev g++-mingw-w64-x86-64-win32 wine wine64
     desktop-file-utils appstream dpkg-dev)
