@@ -33,5 +33,8 @@ export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 # Qt's accessibility bridge otherwise waits for a desktop to ask for it.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# Sounds go only to a sound server in this session (the tests start one when
+# they want it), never straight to a sound card of the machine.
+export CANBERRA_DRIVER=pulse
 export NO_AT_BRIDGE=0
 dbus-run-session -- "$@"
