@@ -13,9 +13,8 @@ int main(int argc, char *argv[])
     edit.resize(373, 331);
     int left = 1800;
     QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, &edit, [&] {
-        edit.setText(QStringLiteral("Seconds to next Check  %1").arg(--left));
-    });
+    QObject::connect(&timer, &QTimer::timeout, &edit,
+        [&] { edit.setText(QStringLiteral("Seconds to next Check  %1").arg(--left)); });
     timer.start(1000);
     edit.show();
     return app.exec();

@@ -8,8 +8,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <thread>
 #include <fcntl.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -60,7 +60,8 @@ int main(int argc, char *argv[])
     }
     for (int i = 0; i < 10000; ++i) {
         if (viewableWithTitle(d, DefaultRootWindow(d), argv[1], 4)) {
-            const auto ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
+            const auto ms = std::chrono::duration<double, std::milli>(
+                std::chrono::steady_clock::now() - start);
             std::printf("%.1f %d\n", ms.count(), pid);
             return 0;
         }

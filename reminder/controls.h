@@ -9,8 +9,7 @@
 // The main window's named controls as the reminder cycle sees them: the only
 // way the cycle reads settings or changes what is on the screen. The window
 // implements this over real widgets; the tests over a plain model.
-class WakeprobeControls
-{
+class WakeprobeControls {
 public:
     virtual ~WakeprobeControls() = default;
 

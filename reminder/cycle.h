@@ -9,8 +9,7 @@
 
 // Raised when a tick counter would pass 32767, or when the interval arithmetic
 // leaves the range of a double. The tick that raised it stops at that point.
-class OverflowError : public std::overflow_error
-{
+class OverflowError : public std::overflow_error {
 public:
     using std::overflow_error::overflow_error;
 };
@@ -20,8 +19,7 @@ public:
 // the window to the front and resets. It is driven from outside (load, click
 // of the start box, tick) and owns no timer, reads no clock and never waits:
 // keeping time is the window's task.
-class ReminderCycle
-{
+class ReminderCycle {
 public:
     using SetTopmostFn = std::function<std::int32_t(const WindowHandle &, const Truth &)>;
 

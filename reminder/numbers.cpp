@@ -114,7 +114,7 @@ double ReadNumber(std::string_view text)
     std::string s;
     s.reserve(text.size());
     std::copy_if(text.begin(), text.end(), std::back_inserter(s),
-                 [](char c) { return c != ' ' && c != '\t' && c != '\n'; });
+        [](char c) { return c != ' ' && c != '\t' && c != '\n'; });
 
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'H' || s[1] == 'h')

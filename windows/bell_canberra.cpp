@@ -37,7 +37,7 @@ struct Canberra {
     {
         return context != nullptr
             && play(context, 0, "event.id", "bell", "event.description", "Wakeprobe",
-                    "application.name", "Wakeprober", static_cast<const char *>(nullptr))
+                   "application.name", "Wakeprober", static_cast<const char *>(nullptr))
             == CA_SUCCESS;
     }
 };

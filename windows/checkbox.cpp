@@ -13,7 +13,8 @@ QRect CheckBox::indicatorRect() const
 
 QRect CheckBox::captionRect() const
 {
-    const int left = indicatorRect().right() + 1 + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    const int left
+        = indicatorRect().right() + 1 + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
     return QRect(left, 0, width() - left - 1, height());
 }
 
@@ -30,8 +31,8 @@ void CheckBox::paintEvent(QPaintEvent *)
     painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, box);
 
     const QRect caption = captionRect();
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(caption, CaptionFlags, text());
 
     if (hasFocus()) {

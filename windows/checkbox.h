@@ -7,8 +7,7 @@
 // word-wrapped beside it, and the whole rectangle a target for the click, so
 // that the large prompt box can be hit anywhere. Only drawing and hit-testing
 // differ from QCheckBox.
-class CheckBox : public QCheckBox
-{
+class CheckBox : public QCheckBox {
     Q_OBJECT
 
 public:

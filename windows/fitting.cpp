@@ -12,15 +12,16 @@ bool fits(const QFont &font, const TextRoom &t)
         return metrics.horizontalAdvance(t.text) <= t.room.width()
             && metrics.height() <= t.room.height();
     // A word longer than the width makes the bounding rectangle wider.
-    const QRect needed = metrics.boundingRect(QRect(QPoint(0, 0), QSize(t.room.width(), 10000)),
-                                              Qt::TextWordWrap, t.text);
+    const QRect needed = metrics.boundingRect(
+        QRect(QPoint(0, 0), QSize(t.room.width(), 10000)), Qt::TextWordWrap, t.text);
     return needed.width() <= t.room.width() && needed.height() <= t.room.height();
 }
 
 QFont fittingFont(QFont font, const std::vector<TextRoom> &texts, qreal minimumPointSize)
 {
     auto allFit = [&](const QFont &f) {
-        return std::all_of(texts.begin(), texts.end(), [&](const TextRoom &t) { return fits(f, t); });
+        return std::all_of(
+            texts.begin(), texts.end(), [&](const TextRoom &t) { return fits(f, t); });
     };
     for (qreal size = font.pointSizeF(); size > minimumPointSize; size -= 0.5) {
         font.setPointSizeF(size);

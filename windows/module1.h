@@ -18,7 +18,7 @@ constexpr std::uint32_t SWP_NOMOVE = 2;
 // supported; each window system has its own body, chosen at build time.
 // Returns non-zero on success.
 std::int32_t SetWindowPos(WindowHandle hWnd, std::intptr_t hWndInsertAfter, std::int32_t X,
-                          std::int32_t Y, std::int32_t cx, std::int32_t cy, std::uint32_t wFlags);
+    std::int32_t Y, std::int32_t cx, std::int32_t cy, std::uint32_t wFlags);
 
 // With on exactly True, joins the band and returns SetWindowPos's result;
 // with any other value, leaves it and returns 0.

@@ -9,7 +9,7 @@
 // EWMH _NET_WM_STATE_ABOVE state, which the window manager applies to the
 // mapped window: no unmap, no new window, no flicker.
 std::int32_t Module1::SetWindowPos(WindowHandle hWnd, std::intptr_t hWndInsertAfter, std::int32_t,
-                                   std::int32_t, std::int32_t, std::int32_t, std::uint32_t)
+    std::int32_t, std::int32_t, std::int32_t, std::uint32_t)
 {
     QWidget *window = QWidget::find(static_cast<WId>(hWnd));
     if (window == nullptr || window->windowHandle() == nullptr)

@@ -4,12 +4,11 @@
 // After our header: windows.h defines HWND_TOPMOST and friends as macros.
 #include <windows.h>
 
-std::int32_t Module1::SetWindowPos(WindowHandle hWnd, std::intptr_t hWndInsertAfter,
-                                   std::int32_t X, std::int32_t Y, std::int32_t cx,
-                                   std::int32_t cy, std::uint32_t wFlags)
+std::int32_t Module1::SetWindowPos(WindowHandle hWnd, std::intptr_t hWndInsertAfter, std::int32_t X,
+    std::int32_t Y, std::int32_t cx, std::int32_t cy, std::uint32_t wFlags)
 {
-    return ::SetWindowPos(reinterpret_cast<HWND>(hWnd), reinterpret_cast<HWND>(hWndInsertAfter),
-                          X, Y, cx, cy, wFlags)
+    return ::SetWindowPos(reinterpret_cast<HWND>(hWnd), reinterpret_cast<HWND>(hWndInsertAfter), X,
+               Y, cx, cy, wFlags)
         ? 1
         : 0;
 }

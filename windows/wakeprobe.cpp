@@ -20,13 +20,13 @@ namespace {
 constexpr Colour WindowColour = 0x00FF8080; // light blue
 constexpr int TwipsPerPixel = 15; // at 96 dots per inch
 
-template<typename W>
+template <typename W>
 W *place(QWidget *parent, const char *name, int left, int top, int width, int height)
 {
     auto *w = new W(parent);
     w->setObjectName(QLatin1String(name));
-    w->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
-                   height / TwipsPerPixel);
+    w->setGeometry(
+        left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel);
     return w;
 }
 
@@ -84,8 +84,8 @@ void Wakeprobe::buildControls()
     Command1->setAutoDefault(true);
     Command2->setAutoDefault(true);
 
-    for (QWidget *w : std::initializer_list<QWidget *> { Check1, Check2, Check3, Check4, Label1,
-                                                         Label2, Label3 })
+    for (QWidget *w :
+        std::initializer_list<QWidget *> { Check1, Check2, Check3, Check4, Label1, Label2, Label3 })
         setBackColour(w, HighlightTextColour);
     for (QLabel *label : { Label1, Label2, Label3 }) {
         label->setWordWrap(true);
@@ -114,7 +114,7 @@ void Wakeprobe::fitFont()
     for (CheckBox *box : { Check1, Check3, Check4 })
         texts.push_back({ box->text(), box->captionRect().size(), true });
     texts.push_back({ QStringLiteral("Do wakeprobe. Click to reset timer"),
-                      Check2->captionRect().size(), true });
+        Check2->captionRect().size(), true });
     for (QLabel *label : { Label1, Label2 })
         texts.push_back({ label->text(), label->size(), true });
     for (const char *shown : { "Seconds to next Check  1799", "Seconds to next Check -21" })

@@ -18,8 +18,7 @@ class QTimer;
 // and the "Help" and "Exit" buttons. What the controls mean over time is the
 // reminder cycle's business; this class only hosts it, forwards its events
 // and offers it the controls.
-class Wakeprobe final : public QWidget, public WakeprobeControls
-{
+class Wakeprobe final : public QWidget, public WakeprobeControls {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Wakeprobe)
 

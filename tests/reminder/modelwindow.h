@@ -60,10 +60,7 @@ struct ModelWindow final : WakeprobeControls {
     }
 
     // What a user's click on an enabled check box does.
-    void clickCheck1()
-    {
-        Check1 = Check1 ? 0 : 1;
-    }
+    void clickCheck1() { Check1 = Check1 ? 0 : 1; }
     void clickCheck2()
     {
         if (Check2Enabled)

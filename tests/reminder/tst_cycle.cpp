@@ -53,8 +53,7 @@ struct Rig {
 
 } // namespace
 
-class TestCycle : public QObject
-{
+class TestCycle : public QObject {
     Q_OBJECT
 
 private slots:
@@ -117,8 +116,9 @@ void TestCycle::unattendedCycleTickByTick()
         const QByteArray where = "tick " + QByteArray::number(t);
         QVERIFY2(r.w.Text1 == countdown(1800 - t), where);
         // The display is cleared and then written, once each per tick.
-        QVERIFY2(r.w.text1Writes.size() == writesBefore + 2 && r.w.text1Writes[writesBefore].empty(),
-                 where);
+        QVERIFY2(
+            r.w.text1Writes.size() == writesBefore + 2 && r.w.text1Writes[writesBefore].empty(),
+            where);
         const int flashes = t > 1800 ? t - 1800 : 0;
         QVERIFY2(r.w.beeps == flashes, where);
         QVERIFY2(r.topmost(True) == flashes, where);

@@ -20,15 +20,13 @@ std::int32_t nextResult = 1;
 
 // Stands in for the window system's call, recording what it is asked.
 std::int32_t Module1::SetWindowPos(WindowHandle hWnd, std::intptr_t after, std::int32_t x,
-                                   std::int32_t y, std::int32_t cx, std::int32_t cy,
-                                   std::uint32_t flags)
+    std::int32_t y, std::int32_t cx, std::int32_t cy, std::uint32_t flags)
 {
     calls.push_back({ hWnd, after, x, y, cx, cy, flags });
     return nextResult;
 }
 
-class TestModule1 : public QObject
-{
+class TestModule1 : public QObject {
     Q_OBJECT
 
 private slots:

@@ -8,8 +8,7 @@
 #include <limits>
 #include <string>
 
-class TestNumbers : public QObject
-{
+class TestNumbers : public QObject {
     Q_OBJECT
 
 private slots:
@@ -71,8 +70,8 @@ void TestNumbers::readNumber_data()
     QTest::newRow("many leading zeros") << QString(5000, '0') + "7" << 7.0;
     QTest::newRow("long fraction") << "0." + QString(3000, '3') << 1.0 / 3;
     QTest::newRow("tiny") << "1e-400" << 0.0;
-    QTest::newRow("largest double") << "1.7976931348623157e308"
-                                    << std::numeric_limits<double>::max();
+    QTest::newRow("largest double")
+        << "1.7976931348623157e308" << std::numeric_limits<double>::max();
 }
 
 void TestNumbers::readNumber()
@@ -154,7 +153,7 @@ void TestNumbers::formatSignedReadsBack()
     QFETCH(double, value);
     const double back = ReadNumber(FormatSigned(value));
     QVERIFY2(std::fabs(back - value) <= std::fabs(value) * 1e-14,
-             qPrintable(QString::number(back, 'g', 17)));
+        qPrintable(QString::number(back, 'g', 17)));
 }
 
 QTEST_APPLESS_MAIN(TestNumbers)

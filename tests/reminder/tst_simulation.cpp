@@ -21,8 +21,7 @@ struct Setting {
     double value;
 };
 
-class SettingMaker
-{
+class SettingMaker {
 public:
     explicit SettingMaker(std::mt19937_64 &rng)
         : m_rng(rng)
@@ -32,9 +31,11 @@ public:
     Setting operator()()
     {
         switch (pick(10)) {
-        case 0: return { "", 0 };
+        case 0:
+            return { "", 0 };
         case 1: {
-            static const char *junk[] = { "abc", "-", "+", ".", "&", "&H", "e5", "soon", "\xe5\x8d\x81" };
+            static const char *junk[]
+                = { "abc", "-", "+", ".", "&", "&H", "e5", "soon", "\xe5\x8d\x81" };
             return { junk[pick(9)], 0 };
         }
         case 2: {
@@ -49,8 +50,10 @@ public:
             std::snprintf(buf, sizeof buf, "%d.%02d", hundredths / 100, hundredths % 100);
             return { buf, std::strtod(buf, nullptr) };
         }
-        case 4: return pick(2) ? Setting { "1e308", 1e308 } : Setting { "-1e308", -1e308 };
-        case 5: return { std::to_string(400 + pick(800)) + "min", 0 }; // fixed up below
+        case 4:
+            return pick(2) ? Setting { "1e308", 1e308 } : Setting { "-1e308", -1e308 };
+        case 5:
+            return { std::to_string(400 + pick(800)) + "min", 0 }; // fixed up below
         default: {
             const int n = pick(46) - 5;
             std::string text = std::to_string(n);
@@ -119,8 +122,7 @@ struct Reference {
 
 } // namespace
 
-class TestSimulation : public QObject
-{
+class TestSimulation : public QObject {
     Q_OBJECT
 
 private slots:
@@ -134,7 +136,8 @@ void TestSimulation::millionTicksMatchTheReference()
     qInfo("seed %llu (replay with WAKEPROBER_SEED=%llu)", seed, seed);
     std::mt19937_64 rng(seed);
     SettingMaker makeSetting(rng);
-    auto chance = [&rng](int inN) { return std::uniform_int_distribution<int>(0, inN - 1)(rng) == 0; };
+    auto chance
+        = [&rng](int inN) { return std::uniform_int_distribution<int>(0, inN - 1)(rng) == 0; };
 
     ModelWindow w;
     ReminderCycle cycle(w, w.recorder());
@@ -198,10 +201,10 @@ void TestSimulation::millionTicksMatchTheReference()
             && w.Check2Caption == (ref.enabled ? "Do wakeprobe. Click to reset timer" : "")
             && w.beeps == ref.beeps && w.Timer1Enabled == ref.running;
         if (!same)
-            QFAIL(qPrintable(QString("tick %1: shows \"%2\", expected \"%3\"")
-                                 .arg(ticks)
-                                 .arg(QString::fromStdString(w.Text1),
-                                      QString::fromStdString(ref.text1))));
+            QFAIL(qPrintable(
+                QString("tick %1: shows \"%2\", expected \"%3\"")
+                    .arg(ticks)
+                    .arg(QString::fromStdString(w.Text1), QString::fromStdString(ref.text1))));
         for (const auto &call : w.topmostCalls)
             (call.on == True ? raises : releases)++;
         w.topmostCalls.clear();

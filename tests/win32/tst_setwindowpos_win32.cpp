@@ -28,7 +28,7 @@ HWND makeWindow()
     wc.lpszClassName = L"WakeprobeTest";
     RegisterClassW(&wc);
     HWND w = CreateWindowExW(0, wc.lpszClassName, L"Wakeprober", WS_OVERLAPPEDWINDOW, 10, 10, 373,
-                             331, nullptr, nullptr, wc.hInstance, nullptr);
+        331, nullptr, nullptr, wc.hInstance, nullptr);
     ShowWindow(w, SW_SHOW);
     return w;
 }
@@ -43,7 +43,8 @@ int main()
     GetWindowRect(w, &before);
 
     check(!topmost(w), "a new window is outside the band");
-    check(Module1::SetTopmost(h, False) == 0 && !topmost(w), "false outside the band leaves it out");
+    check(
+        Module1::SetTopmost(h, False) == 0 && !topmost(w), "false outside the band leaves it out");
     check(Module1::SetTopmost(h, True) == 1 && topmost(w), "true enters the band and returns 1");
     check(Module1::SetTopmost(h, True) == 1 && topmost(w), "true twice stays in");
     check(Module1::SetTopmost(h, False) == 0 && !topmost(w), "false leaves it and returns 0");

@@ -6,8 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-class TestForm1 : public QObject
-{
+class TestForm1 : public QObject {
     Q_OBJECT
 
 private slots:
@@ -36,17 +35,16 @@ void TestForm1::layoutAndTexts()
     const QString text = label1->text();
     qsizetype at = 0;
     for (const char *point : { "lucid dreams", "\"Start Wakeprobe\"", "\"Stop Wakeprobe\"",
-                               "\"Beep when timer triggers\"",
-                               "\"Window to front when timer triggers\"",
-                               "\"Minutes till timer triggers\"", "30",
-                               "\"Flashes/Beeps till auto reset\"", "20", "Exit", "report" }) {
+             "\"Beep when timer triggers\"", "\"Window to front when timer triggers\"",
+             "\"Minutes till timer triggers\"", "30", "\"Flashes/Beeps till auto reset\"", "20",
+             "Exit", "report" }) {
         const qsizetype next = text.indexOf(QLatin1String(point), at);
         QVERIFY2(next >= 0, point);
         at = next;
     }
     for (QLabel *label : { label1, label2, label3 })
         QVERIFY2(fits(label->font(), { label->text(), label->size(), true }),
-                 qPrintable(label->objectName()));
+            qPrintable(label->objectName()));
 }
 
 void TestForm1::exitClosesIt()

@@ -13,8 +13,7 @@
 
 #include <memory>
 
-class TestWakeprobe : public QObject
-{
+class TestWakeprobe : public QObject {
     Q_OBJECT
 
 private slots:
@@ -32,8 +31,7 @@ private slots:
     void overflowPausesWithAMessage();
 
 private:
-    template<typename T = QWidget>
-    T *child(const char *name) const
+    template <typename T = QWidget> T *child(const char *name) const
     {
         auto *w = m_window->findChild<T *>(QLatin1String(name));
         if (w == nullptr)
@@ -71,30 +69,37 @@ void TestWakeprobe::controlsAsLaidOut_data()
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<bool>("checked");
 
-    QTest::newRow("Check1") << "Check1" << "CheckBox" << QRect(120, 120, 1215, 1095)
-                            << "Start Wakeprobe" << true << false;
-    QTest::newRow("Text1") << "Text1" << "QLineEdit" << QRect(1680, 120, 2535, 1215) << ""
-                           << true << false;
-    QTest::newRow("Check2") << "Check2" << "CheckBox" << QRect(120, 1440, 1215, 975) << ""
-                            << false << false;
-    QTest::newRow("Check3") << "Check3" << "CheckBox" << QRect(120, 2640, 1215, 975)
-                            << "Beep when timer triggers" << true << false;
-    QTest::newRow("Text2") << "Text2" << "QLineEdit" << QRect(2880, 1560, 735, 375) << "30"
-                           << true << false;
-    QTest::newRow("Label2") << "Label2" << "QLabel" << QRect(1680, 1560, 1095, 495)
-                            << "Minutes till timer triggers" << true << false;
-    QTest::newRow("Label1") << "Label1" << "QLabel" << QRect(1680, 2280, 1095, 495)
-                            << "Flashes/Beeps till auto reset" << true << false;
-    QTest::newRow("Text3") << "Text3" << "QLineEdit" << QRect(2880, 2280, 735, 375) << "20"
-                           << true << false;
-    QTest::newRow("Check4") << "Check4" << "CheckBox" << QRect(120, 3840, 1215, 855)
-                            << "Window to front when timer triggers" << true << true;
-    QTest::newRow("Label3") << "Label3" << "QLabel" << QRect(1680, 3000, 2535, 615) << ""
+    QTest::newRow("Check1") << "Check1"
+                            << "CheckBox" << QRect(120, 120, 1215, 1095) << "Start Wakeprobe"
                             << true << false;
-    QTest::newRow("Command1") << "Command1" << "QPushButton" << QRect(1680, 4080, 855, 615)
-                              << "Help" << true << false;
-    QTest::newRow("Command2") << "Command2" << "QPushButton" << QRect(2760, 4080, 855, 615)
-                              << "Exit" << true << false;
+    QTest::newRow("Text1") << "Text1"
+                           << "QLineEdit" << QRect(1680, 120, 2535, 1215) << "" << true << false;
+    QTest::newRow("Check2") << "Check2"
+                            << "CheckBox" << QRect(120, 1440, 1215, 975) << "" << false << false;
+    QTest::newRow("Check3") << "Check3"
+                            << "CheckBox" << QRect(120, 2640, 1215, 975)
+                            << "Beep when timer triggers" << true << false;
+    QTest::newRow("Text2") << "Text2"
+                           << "QLineEdit" << QRect(2880, 1560, 735, 375) << "30" << true << false;
+    QTest::newRow("Label2") << "Label2"
+                            << "QLabel" << QRect(1680, 1560, 1095, 495)
+                            << "Minutes till timer triggers" << true << false;
+    QTest::newRow("Label1") << "Label1"
+                            << "QLabel" << QRect(1680, 2280, 1095, 495)
+                            << "Flashes/Beeps till auto reset" << true << false;
+    QTest::newRow("Text3") << "Text3"
+                           << "QLineEdit" << QRect(2880, 2280, 735, 375) << "20" << true << false;
+    QTest::newRow("Check4") << "Check4"
+                            << "CheckBox" << QRect(120, 3840, 1215, 855)
+                            << "Window to front when timer triggers" << true << true;
+    QTest::newRow("Label3") << "Label3"
+                            << "QLabel" << QRect(1680, 3000, 2535, 615) << "" << true << false;
+    QTest::newRow("Command1") << "Command1"
+                              << "QPushButton" << QRect(1680, 4080, 855, 615) << "Help" << true
+                              << false;
+    QTest::newRow("Command2") << "Command2"
+                              << "QPushButton" << QRect(2760, 4080, 855, 615) << "Exit" << true
+                              << false;
 }
 
 void TestWakeprobe::controlsAsLaidOut()
@@ -108,8 +113,8 @@ void TestWakeprobe::controlsAsLaidOut()
 
     QWidget *w = child(name.toLatin1().constData());
     QCOMPARE(QString::fromLatin1(w->metaObject()->className()), kind);
-    QCOMPARE(w->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15,
-                                  twips.height() / 15));
+    QCOMPARE(w->geometry(),
+        QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
     QCOMPARE(w->isEnabled(), enabled);
     QString shown;
     if (auto *button = qobject_cast<QAbstractButton *>(w))
@@ -156,8 +161,9 @@ void TestWakeprobe::everyCaptionFits()
         m_window->timer1Tick();
         // Unscrolled, the start of the text is shown: all of it when it fits.
         QCOMPARE(text1->cursorPosition(), text1->text().size());
-        QVERIFY2(fits(text1->font(), { text1->text(), text1->contentsRect().size() - QSize(8, 0), false }),
-                 qPrintable(text1->text()));
+        QVERIFY2(fits(text1->font(),
+                     { text1->text(), text1->contentsRect().size() - QSize(8, 0), false }),
+            qPrintable(text1->text()));
     }
     QCOMPARE(text1->text(), QStringLiteral("Seconds to next Check -1"));
     auto *check2 = child<CheckBox>("Check2");
@@ -199,7 +205,8 @@ void TestWakeprobe::promptBoxFlashesAndTakesAClickAnywhere()
     QCOMPARE(backgroundOf("Check2"), QColor(Qt::white));
 
     // Far from the box and its caption, in the bottom-right corner.
-    QTest::mouseClick(check2, Qt::LeftButton, {}, QPoint(check2->width() - 2, check2->height() - 2));
+    QTest::mouseClick(
+        check2, Qt::LeftButton, {}, QPoint(check2->width() - 2, check2->height() - 2));
     QVERIFY(check2->isChecked());
     m_window->timer1Tick();
     QVERIFY(!check2->isEnabled());
@@ -219,8 +226,8 @@ void TestWakeprobe::tabOrder()
         order << QApplication::focusWidget()->objectName();
     }
     QCOMPARE(order,
-             QStringList({ "Check1", "Text1", "Check3", "Text2", "Text3", "Check4", "Command1",
-                           "Command2", "Check1" }));
+        QStringList({ "Check1", "Text1", "Check3", "Text2", "Text3", "Check4", "Command1",
+            "Command2", "Check1" }));
 }
 
 void TestWakeprobe::helpTwiceGivesOneHelpWindow()
