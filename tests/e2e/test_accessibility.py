@@ -10,18 +10,21 @@ import pyatspi
 
 from xsession import Checks, Program, clients_of, wait_for
 
+# Roles by their constants: newer AT-SPI names a push button's role "button".
+CHECK_BOX, TEXT, LABEL, BUTTON = (pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_TEXT, pyatspi.ROLE_LABEL,
+                                  pyatspi.ROLE_PUSH_BUTTON)
 EXPECTED = [  # role, name, in the order of the window
-    ("check box", "Start Wakeprobe"),
-    ("text", "Countdown"),
-    ("check box", "Prompt"),
-    ("check box", "Beep when timer triggers"),
-    ("text", "Minutes till timer triggers"),
-    ("label", "Minutes till timer triggers"),
-    ("label", "Flashes/Beeps till auto reset"),
-    ("text", "Flashes/Beeps till auto reset"),
-    ("check box", "Window to front when timer triggers"),
-    ("push button", "Help"),
-    ("push button", "Exit"),
+    (CHECK_BOX, "Start Wakeprobe"),
+    (TEXT, "Countdown"),
+    (CHECK_BOX, "Prompt"),
+    (CHECK_BOX, "Beep when timer triggers"),
+    (TEXT, "Minutes till timer triggers"),
+    (LABEL, "Minutes till timer triggers"),
+    (LABEL, "Flashes/Beeps till auto reset"),
+    (TEXT, "Flashes/Beeps till auto reset"),
+    (CHECK_BOX, "Window to front when timer triggers"),
+    (BUTTON, "Help"),
+    (BUTTON, "Exit"),
 ]
 TAB_ORDER = ["Stop Wakeprobe", "Countdown", "Beep when timer triggers",
              "Minutes till timer triggers", "Flashes/Beeps till auto reset",
@@ -53,7 +56,7 @@ def main(binary):
     program = Program(binary)
     try:
         window = program.app[0]
-        shown = [(c.getRoleName(), c.name) for c in window if has(c, pyatspi.STATE_SHOWING)]
+        shown = [(c.getRole(), c.name) for c in window if has(c, pyatspi.STATE_SHOWING)]
         check(shown == EXPECTED, "roles and names: %r" % shown)
         controls = {c.name: c for c in window}
         check(has(controls["Window to front when timer triggers"], pyatspi.STATE_CHECKED),

@@ -6,6 +6,8 @@ Start is ticked again."""
 import re
 import sys
 
+import pyatspi
+
 from xsession import CHECK1, TEXT2, TEXT3, Checks, Program, click, paste_into
 
 COUNTDOWN = re.compile(r"^Seconds to next Check ( \d|-\d)")
@@ -31,7 +33,7 @@ def main(binary):
         click(program.wid, CHECK1)
         program.next_text1("")
         for field, point, name, sane in FIELDS:
-            box = program.accessible("text", name)
+            box = program.accessible(pyatspi.ROLE_TEXT, name)
             for what, text in HOSTILE:
                 case = "%s in the %s" % (what, field)
                 paste_into(program.wid, point, text)

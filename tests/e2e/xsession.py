@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: MIT
 """Reading and driving the program from outside, as a user and a window manager see it."""
 import os
+import re
 import subprocess
+import tempfile
 import threading
 import time
 
@@ -29,18 +31,25 @@ def client_stacking():
     return [int(w.strip(","), 16) for w in out.split("#", 1)[1].split()] if "#" in out else []
 
 
+def window_property(wid, name):
+    """A property of a window as xprop prints it, or "" once the window is gone: any
+    client may close its window between a listing of the windows and this read."""
+    result = subprocess.run(["xprop", "-id", str(wid), name], capture_output=True, text=True)
+    return result.stdout if result.returncode == 0 else ""
+
+
 def wm_state(wid):
-    return run("xprop", "-id", str(wid), "_NET_WM_STATE")
+    return window_property(wid, "_NET_WM_STATE")
 
 
 def window_pid(wid):
-    out = run("xprop", "-id", str(wid), "_NET_WM_PID")
+    out = window_property(wid, "_NET_WM_PID")
     return int(out.split("=")[1]) if "=" in out else None
 
 
 def client_named(title):
     for w in client_stacking():
-        if run("xprop", "-id", str(w), "WM_NAME").strip().endswith('"%s"' % title):
+        if window_property(w, "WM_NAME").strip().endswith('"%s"' % title):
             return w
     return None
 
@@ -123,10 +132,12 @@ def accessible_app(pid, timeout=20):
 
 
 def find_accessible(root, role, name):
+    """The accessible of a role (a pyatspi.ROLE_* constant: role names differ between
+    AT-SPI versions) and a name, below root."""
     for child in root:
         if child is None:
             continue
-        if child.getRoleName() == role and child.name == name:
+        if child.getRole() == role and child.name == name:
             return child
         found = find_accessible(child, role, name)
         if found is not None:
@@ -137,12 +148,15 @@ def find_accessible(root, role, name):
 class Program:
     """The real binary, its main window's id, and its countdown read over AT-SPI."""
 
-    def __init__(self, binary, env=None):
+    def __init__(self, binary, env=None, x11=True):
+        """env: variables to set, or to unset where the value is None; x11: whether
+        the window is to be found on this X display."""
+        environ = {**os.environ, **(env or {})}
         self.proc = subprocess.Popen([binary], stderr=subprocess.DEVNULL,
-                                     env=None if env is None else {**os.environ, **env})
-        self.wid = wait_for(lambda: (clients_of(self.proc.pid) or [None])[0], 10, 0.01)
+                                     env={k: v for k, v in environ.items() if v is not None})
+        self.wid = wait_for(lambda: (clients_of(self.proc.pid) or [None])[0], 10, 0.01) if x11 else None
         self.app = accessible_app(self.proc.pid)
-        self._text1 = self.accessible("text", "Countdown")
+        self._text1 = self.accessible(pyatspi.ROLE_TEXT, "Countdown")
 
     def accessible(self, role, name):
         return find_accessible(self.app, role, name) if self.app else None
@@ -196,8 +210,40 @@ class Program:
         click(self.wid, CHECK1)
 
     def kill(self):
+        # Waits, so that its windows are gone before the next program starts.
         if self.proc.poll() is None:
             self.proc.kill()
+        self.proc.wait()
+
+
+class Weston:
+    """A headless Wayland compositor, with or without XWayland beside it."""
+
+    def __init__(self, xwayland):
+        self.socket = "wayland-wakeprober-%d" % os.getpid()
+        self._log = tempfile.NamedTemporaryFile("w+", prefix="weston-", suffix=".log")
+        args = ["weston", "--backend=headless-backend.so", "--socket=" + self.socket,
+                "--idle-time=0"] + (["--xwayland"] if xwayland else [])
+        self.proc = subprocess.Popen(args, stdout=self._log, stderr=subprocess.STDOUT)
+        path = os.path.join(os.environ["XDG_RUNTIME_DIR"], self.socket)
+        wait_for(lambda: os.path.exists(path), 10, 0.05)
+        # XWayland starts with its first client; weston names its display at once.
+        listening = re.compile(r"xserver listening on display (:\d+)")
+        self.x_display = wait_for(lambda: (m := listening.search(self.log())) and m.group(1),
+                                  10, 0.05) if xwayland else None
+
+    def log(self):
+        self._log.seek(0)
+        return self._log.read()
+
+    def env(self):
+        """The variables a client of this session has: no DISPLAY without XWayland."""
+        return {"WAYLAND_DISPLAY": self.socket, "DISPLAY": self.x_display}
+
+    def stop(self):
+        self.proc.terminate()
+        self.proc.wait()
+        self._log.close()
 
 
 class Checks:
