@@ -3,25 +3,66 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace {
 
 // Wayland lets no ordinary client keep itself above other windows. Where the
 // session also offers X11 (XWayland), use it so that the prompt can come to
-// the front; an explicit QT_QPA_PLATFORM still wins.
-void preferX11UnderWayland()
+// the front; on a Wayland session without X11, ask for Wayland by name, since
+// Qt would otherwise try X11 alone. An explicit QT_QPA_PLATFORM still wins.
+void choosePlatform()
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
-        && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return;
+    qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("DISPLAY") ? "wayland" : "xcb");
+}
+
+// Without a display Qt ends with advice to reinstall and an abort, which
+// reads like a crash. Remember that a display did not answer, and turn
+// Qt's fatal message that follows into one plain line and status 1. Every
+// other message keeps Qt's own handling.
+QtMessageHandler qtHandler = nullptr;
+QString unansweredDisplay;
+bool displayFailed = false;
+
+void displayAwareHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    const QLatin1String xcbFailure("could not connect to display");
+    if (message.startsWith(xcbFailure)) {
+        displayFailed = true;
+        unansweredDisplay = message.mid(xcbFailure.size()).trimmed();
+        return;
+    }
+    if (message.startsWith(QLatin1String("Failed to create wl_display"))) {
+        displayFailed = true;
+        unansweredDisplay = qEnvironmentVariable("WAYLAND_DISPLAY");
+        return;
+    }
+    if (displayFailed && type == QtFatalMsg) {
+        std::fprintf(stderr, "wakeprober: cannot open display %s\n",
+            unansweredDisplay.isEmpty()
+                ? "(neither DISPLAY nor WAYLAND_DISPLAY is set)"
+                : qPrintable(QLatin1Char('"') + unansweredDisplay + QLatin1Char('"')));
+        std::fflush(stderr);
+        std::_Exit(EXIT_FAILURE); // the half-made application must not run its destructors
+    }
+    if (displayFailed)
+        return; // Qt's lines about its platform plugin would only mislead here
+    qtHandler(type, context, message);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    preferX11UnderWayland();
+    choosePlatform();
+    qtHandler = qInstallMessageHandler(displayAwareHandler);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtHandler);
+
     // Unloading a window destroys it; the program ends with its last window.
     auto *window = new Wakeprobe;
     window->setAttribute(Qt::WA_DeleteOnClose);

@@ -131,7 +131,9 @@ void Wakeprobe::fitFont()
 
 void Wakeprobe::connectControls()
 {
-    connect(Check1, &QCheckBox::clicked, this, [this] { m_cycle.check1Clicked(); });
+    // toggled, not clicked: a screen reader's Toggle action flips the box
+    // without a click, and must start and pause it all the same.
+    connect(Check1, &QCheckBox::toggled, this, [this] { m_cycle.check1Clicked(); });
     connect(Timer1, &QTimer::timeout, this, &Wakeprobe::timer1Tick);
     connect(Command1, &QPushButton::clicked, this, &Wakeprobe::showHelp);
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);

@@ -185,6 +185,12 @@ void TestWakeprobe::timerRunsOnlyWhenStarted()
     QTest::mouseClick(check1, Qt::LeftButton);
     QVERIFY(!timer->isActive());
     QCOMPARE(check1->text(), QStringLiteral("Start Wakeprobe"));
+    // A screen reader's Toggle action flips the box without a click signal.
+    check1->toggle();
+    QVERIFY(timer->isActive());
+    QCOMPARE(check1->text(), QStringLiteral("Stop Wakeprobe"));
+    check1->toggle();
+    QVERIFY(!timer->isActive());
 }
 
 void TestWakeprobe::promptBoxFlashesAndTakesAClickAnywhere()
