@@ -7,17 +7,20 @@ set -euo pipefail
 
 what=${1:-build}
 
-build_pkgs=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core
+build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-wayland fonts-dejavu-core
     libcanberra0 libcanberra-pulse sound-theme-freedesktop)
-# A real X server, a window manager, the tools the end-to-end tests use to drive
-# the program from outside, an accessibility bus to read its controls back,
-# a sound server to hear the beep on, clang for the fuzzer, Google Benchmark for
+# A real X server, a window manager, a headless Wayland compositor with
+# XWayland, the tools the end-to-end tests use to drive the program from
+# outside, an accessibility bus to read its controls back, a sound server to
+# hear the beep on, clang for the fuzzer, Google Benchmark for
 # the microbenchmarks, mingw-w64 with Wine for the Win32 code, and the checkers
-# and tools of the desktop entry, the metainfo and the Debian package.
-test_pkgs=(xvfb xauth openbox xdotool x11-utils imagemagick libx11-dev libxdamage-dev xclip
+# and tools of the desktop entry, the metainfo, the Debian package (file for
+# dpkg-shlibdeps, lintian) and its manual page.
+test_pkgs=(xvfb xauth openbox weston xwayland xdotool x11-utils imagemagick libx11-dev
+    libxdamage-dev xclip
     python3 python3-pyatspi at-spi2-core dbus locales pulseaudio pulseaudio-utils
     clang libbenchmark-dev g++-mingw-w64-x86-64-win32 wine wine64
-    desktop-file-utils appstream dpkg-dev)
+    desktop-file-utils appstream dpkg-dev file lintian man-db)
 
 case "$what" in
 build) pkgs=("${build_pkgs[@]}") ;;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the Debian package, installs it with apt-get, starts the installed
-# program in a private X session, and removes the package again.
+# Builds the Debian package, checks it with lintian, installs it with apt-get,
+# renders its manual page, starts the installed program in a private X
+# session, and removes the package again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +14,13 @@ cmake --build --preset release
 (cd build/release && cpack -G DEB)
 deb=$(ls build/release/wakeprober_*.deb)
 dpkg-deb --field "$deb" Depends Recommends
+# Debian's own checker: any error or warning fails. Overrides, if ever needed,
+# ship in the package with their reasons.
+lintian --fail-on error,warning "$deb"
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "./$deb"
 trap 'DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get remove -y -qq wakeprober' EXIT
+# The manual page renders without a complaint from man or groff.
+man_errors=$(MANWIDTH=80 man wakeprober 2>&1 >/dev/null)
+[ -z "$man_errors" ] || { echo "man wakeprober: $man_errors" >&2; exit 1; }
+MANWIDTH=80 man wakeprober | head -n 8
 tests/e2e/run-in-x.sh /usr/bin/python3 tests/e2e/test_installed.py /usr
