@@ -223,7 +223,7 @@ void TestWakeprobe::promptBoxFlashesAndTakesAClickAnywhere()
 
 void TestWakeprobe::tabOrder()
 {
-    QApplication::setActiveWindow(m_window.get());
+    m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     child("Check1")->setFocus();
     QStringList order { QApplication::focusWidget()->objectName() };
