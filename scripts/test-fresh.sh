@@ -21,9 +21,10 @@ command -v debootstrap >/dev/null || {
 # The archive apt uses here: the first Debian URI of its sources.
 host_mirror() {
     {
-        grep -hs '^URIs:' /etc/apt/sources.list.d/*.sources | awk '{print $2}'
-        grep -hs '^deb ' /etc/apt/sources.list /etc/apt/sources.list.d/*.list | awk '{print $2}'
-    } | grep -v -- '-security' | grep -m1 '/debian/\?$'
+        cat /etc/apt/sources.list.d/*.sources 2>/dev/null | awk '$1 == "URIs:" {print $2}'
+        cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+            awk '$1 == "deb" {print ($2 ~ /^\[/ ? $3 : $2)}'
+    } | grep -m1 '/debian/\?$' || true
 }
 mirror=${MIRROR:-$(host_mirror)}
 [ -n "$mirror" ] || { echo "$0: no Debian archive in apt's sources; set MIRROR" >&2; exit 1; }
