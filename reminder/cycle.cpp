@@ -14,7 +14,6 @@ constexpr double SecondsPerMinute = 60;
 constexpr const char *Title = "Wakeprober";
 constexpr const char *PausedCaption = "Start Wakeprobe";
 constexpr const char *RunningCaption = "Stop Wakeprobe";
-constexpr const char *PromptCaption = "Do wakeprobe. Click to reset timer";
 constexpr const char *CountdownPrefix = "Seconds to next Check ";
 
 // Counters never wrap: the increment is refused before it is stored.

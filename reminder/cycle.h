@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
+#include <string_view>
+
+// The prompt box's caption while prompting: the widest text it shows.
+inline constexpr std::string_view PromptCaption = "Do wakeprobe. Click to reset timer";
 
 // Raised when a tick counter would pass 32767, or when the interval arithmetic
 // leaves the range of a double. The tick that raised it stops at that point.

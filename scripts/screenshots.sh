@@ -9,5 +9,5 @@ cmake --preset release
 cmake --build --preset release --target wakeprober
 mkdir -p docs
 tests/e2e/run-in-x.sh /usr/bin/python3 tests/e2e/screenshots.py \
-    "$PWD/build/release/windows/wakeprober" "$PWD/docs"
+    "$PWD/build/release/windows/qt/wakeprober" "$PWD/docs"
 echo "Wrote docs/main-window.png, docs/help-window.png and docs/prompt.png"

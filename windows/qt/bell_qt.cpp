@@ -3,5 +3,5 @@
 
 #include <QApplication>
 
-// Windows' system beep (MessageBeep), or the window system's bell elsewhere.
+// The window system's bell, where no desktop sound is played instead.
 void SystemBeep() { QApplication::beep(); }

@@ -2,10 +2,12 @@
 #include "wakeprobe.h"
 
 #include "bell.h"
+#include "buildlayout.h"
 #include "checkbox.h"
 #include "colours.h"
 #include "fitting.h"
 #include "form1.h"
+#include "layout.h"
 #include "module1.h"
 
 #include <QApplication>
@@ -15,32 +17,11 @@
 #include <QStyle>
 #include <QTimer>
 
-namespace {
-
-constexpr Colour WindowColour = 0x00FF8080; // light blue
-constexpr int TwipsPerPixel = 15; // at 96 dots per inch
-
-template <typename W>
-W *place(QWidget *parent, const char *name, int left, int top, int width, int height)
-{
-    auto *w = new W(parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(
-        left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel);
-    return w;
-}
-
-QString fromStd(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
-} // namespace
-
 Wakeprobe::Wakeprobe(QWidget *parent)
     : QWidget(parent)
     , m_cycle(*this, &Module1::SetTopmost)
 {
-    setObjectName(QStringLiteral("Wakeprobe"));
-    setFixedSize(5595 / TwipsPerPixel, 4965 / TwipsPerPixel);
-    setBackColour(this, WindowColour);
+    setBackColour(this, Layout::WakeprobeBackColour);
     buildControls();
     fitFont();
     connectControls();
@@ -51,50 +32,27 @@ Wakeprobe::~Wakeprobe() = default;
 
 void Wakeprobe::buildControls()
 {
-    // Created in tab order, which Qt's focus chain follows.
-    Check1 = place<CheckBox>(this, "Check1", 120, 120, 1215, 1095);
-    Check1->setText(tr("Start Wakeprobe"));
-    Text1 = place<QLineEdit>(this, "Text1", 1680, 120, 2535, 1215);
-    Text1->setAccessibleName(tr("Countdown"));
-    Check2 = place<CheckBox>(this, "Check2", 120, 1440, 1215, 975);
-    Check2->setEnabled(false);
-    setCheck2Caption("");
-    Check3 = place<CheckBox>(this, "Check3", 120, 2640, 1215, 975);
-    Check3->setText(tr("Beep when timer triggers"));
-    Text2 = place<QLineEdit>(this, "Text2", 2880, 1560, 735, 375);
-    Text2->setText(QStringLiteral("30"));
-    Label2 = place<QLabel>(this, "Label2", 1680, 1560, 1095, 495);
-    Label2->setText(tr("Minutes till timer triggers"));
-    Label1 = place<QLabel>(this, "Label1", 1680, 2280, 1095, 495);
-    Label1->setText(tr("Flashes/Beeps till auto reset"));
-    Text3 = place<QLineEdit>(this, "Text3", 2880, 2280, 735, 375);
-    Text3->setText(QStringLiteral("20"));
-    Check4 = place<CheckBox>(this, "Check4", 120, 3840, 1215, 855);
-    Check4->setText(tr("Window to front when timer triggers"));
-    Check4->setChecked(true);
-    // The donation notice is left out: there is nowhere honest to send money to.
-    Label3 = place<QLabel>(this, "Label3", 1680, 3000, 2535, 615);
-    Label3->setFont(QFont(QStringLiteral("MS Sans Serif"), 12));
-    Label3->hide();
-    Command1 = place<QPushButton>(this, "Command1", 1680, 4080, 855, 615);
-    Command1->setText(tr("Help"));
-    Command2 = place<QPushButton>(this, "Command2", 2760, 4080, 855, 615);
-    Command2->setText(tr("Exit"));
-    // Enter, not only Space, presses the focused button.
-    Command1->setAutoDefault(true);
-    Command2->setAutoDefault(true);
+    buildFromLayout(this, Layout::Wakeprobe);
+    const auto named = [this]<typename W>(W *&member, const char *name) {
+        member = findChild<W *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        Q_ASSERT(member != nullptr);
+    };
+    named(Check1, "Check1");
+    named(Text1, "Text1");
+    named(Check2, "Check2");
+    named(Check3, "Check3");
+    named(Text2, "Text2");
+    named(Label2, "Label2");
+    named(Label1, "Label1");
+    named(Text3, "Text3");
+    named(Check4, "Check4");
+    named(Label3, "Label3");
+    named(Command1, "Command1");
+    named(Command2, "Command2");
 
-    for (QWidget *w :
-        std::initializer_list<QWidget *> { Check1, Check2, Check3, Check4, Label1, Label2, Label3 })
-        setBackColour(w, HighlightTextColour);
-    for (QLabel *label : { Label1, Label2, Label3 }) {
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
+    Label3->setFont(QFont(fromStd(Layout::Label3FontFamily), Layout::Label3FontPoints));
     Label2->setBuddy(Text2);
     Label1->setBuddy(Text3);
-    Text2->setAccessibleName(Label2->text());
-    Text3->setAccessibleName(Label1->text());
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -113,13 +71,11 @@ void Wakeprobe::fitFont()
     std::vector<TextRoom> texts;
     for (CheckBox *box : { Check1, Check3, Check4 })
         texts.push_back({ box->text(), box->captionRect().size(), true });
-    texts.push_back({ QStringLiteral("Do wakeprobe. Click to reset timer"),
-        Check2->captionRect().size(), true });
+    texts.push_back({ fromStd(PromptCaption), Check2->captionRect().size(), true });
     for (QLabel *label : { Label1, Label2 })
         texts.push_back({ label->text(), label->size(), true });
-    for (const char *shown : { "Seconds to next Check  1799", "Seconds to next Check -21" })
-        texts.push_back({ QLatin1String(shown), lineRoom(Text1), false });
-    texts.push_back({ tr("Interval or limit too large"), lineRoom(Text1), false });
+    for (std::string_view shown : Layout::WidestCountdowns)
+        texts.push_back({ fromStd(shown), lineRoom(Text1), false });
     for (QPushButton *button : { Command1, Command2 })
         texts.push_back({ button->text(), button->size() - QSize(8, 4), false });
 
@@ -147,7 +103,7 @@ void Wakeprobe::timer1Tick()
         // Ending the program here would lose what the user set. Stop, clear
         // the prompt and say why; the settings stay for the user to correct.
         m_cycle.haltAfterOverflow();
-        Text1->setText(tr("Interval or limit too large"));
+        Text1->setText(fromStd(Layout::OverflowMessage));
     }
 }
 
@@ -175,7 +131,8 @@ void Wakeprobe::setCheck2Caption(std::string_view caption)
 {
     Check2->setText(fromStd(caption));
     // A screen reader announces the prompt itself while there is one.
-    Check2->setAccessibleName(caption.empty() ? tr("Prompt") : Check2->text());
+    Check2->setAccessibleName(
+        caption.empty() ? fromStd(Layout::PromptAccessibleName) : Check2->text());
 }
 void Wakeprobe::setCheck2Enabled(bool enabled) { Check2->setEnabled(enabled); }
 Colour Wakeprobe::check2BackColour() const { return m_check2Colour; }

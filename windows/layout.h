@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "types.h"
+
+#include <span>
+#include <string_view>
+
+// What both windows show, written once for every toolkit: each control's
+// name, kind, place in twips, caption and initial state, in tab order, and
+// the help texts. A shell turns this into its own controls; it adds only
+// what its toolkit needs.
+namespace Layout {
+
+constexpr int TwipsPerInch = 1440;
+
+enum class Kind { CheckBox, TextBox, Label, CommandButton };
+
+struct Rect {
+    int left, top, width, height; // twips, within the window's client area
+};
+
+struct Control {
+    std::string_view name;
+    Kind kind;
+    Rect twips;
+    std::string_view text; // caption or text at load
+    // What a screen reader calls it, where that is not its caption: a text
+    // box's label, or the role of a control that starts empty.
+    std::string_view accessibleName = {};
+    bool enabled = true;
+    bool checked = false;
+    bool visible = true;
+    // Win32 control id; in tab order, so that a driver can find it by name.
+    int id = 0;
+};
+
+struct Window {
+    std::string_view name;
+    int widthTwips, heightTwips; // client area
+    std::span<const Control> controls; // in tab order
+};
+
+// The main window's light blue, and the system colour of its labels and check boxes.
+constexpr Colour WakeprobeBackColour = 0x00FF8080;
+constexpr Colour controlBackColour(Kind kind)
+{
+    return kind == Kind::CheckBox || kind == Kind::Label ? HighlightTextColour : SystemColourFlag;
+}
+
+extern const Window Wakeprobe;
+extern const Window Form1;
+
+// The control of that name, or nullptr.
+const Control *find(const Window &window, std::string_view name);
+
+// Texts that a control shows at some point, not at load: the font must fit them too.
+constexpr std::string_view OverflowMessage = "Interval or limit too large";
+constexpr std::string_view WidestCountdowns[]
+    = { "Seconds to next Check  1799", "Seconds to next Check -21", OverflowMessage };
+constexpr std::string_view PromptAccessibleName = "Prompt";
+
+// The help window's texts. Paragraphs are real line breaks: the runs of
+// blanks of old would only push text to a new line for one font at one size.
+extern const std::string_view HelpInstructions;
+extern const std::string_view HelpTips;
+
+// The donation notice is left out: there is nowhere honest to send money to.
+// Its label keeps its place and font, hidden.
+constexpr std::string_view Label3FontFamily = "MS Sans Serif";
+constexpr int Label3FontPoints = 12;
+
+} // namespace Layout

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#include "buildlayout.h"
+
+#include "checkbox.h"
+#include "colours.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int TwipsPerPixel = 15; // at 96 dots per inch
+
+QWidget *create(const Layout::Control &c, QWidget *parent)
+{
+    switch (c.kind) {
+    case Layout::Kind::CheckBox: {
+        auto *box = new CheckBox(fromStd(c.text), parent);
+        box->setChecked(c.checked);
+        return box;
+    }
+    case Layout::Kind::TextBox:
+        return new QLineEdit(fromStd(c.text), parent);
+    case Layout::Kind::Label: {
+        auto *label = new QLabel(fromStd(c.text), parent);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case Layout::Kind::CommandButton: {
+        auto *button = new QPushButton(fromStd(c.text), parent);
+        button->setAutoDefault(true); // Enter, not only Space, presses the focused button
+        return button;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void buildFromLayout(QWidget *window, const Layout::Window &layout)
+{
+    window->setObjectName(fromStd(layout.name));
+    window->setFixedSize(layout.widthTwips / TwipsPerPixel, layout.heightTwips / TwipsPerPixel);
+    for (const Layout::Control &c : layout.controls) {
+        QWidget *w = create(c, window);
+        w->setObjectName(fromStd(c.name));
+        const auto [left, top, width, height] = c.twips;
+        w->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
+            height / TwipsPerPixel);
+        w->setEnabled(c.enabled);
+        if (!c.visible)
+            w->hide();
+        if (!c.accessibleName.empty())
+            w->setAccessibleName(fromStd(c.accessibleName));
+        if (const Colour back = Layout::controlBackColour(c.kind); back != SystemColourFlag)
+            setBackColour(w, back);
+    }
+}
