@@ -19,7 +19,7 @@ build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-wayland fonts-dejavu-core
 test_pkgs=(xvfb xauth openbox weston xwayland xdotool x11-utils imagemagick libx11-dev
     libxdamage-dev xclip
     python3 python3-pyatspi at-spi2-core dbus locales pulseaudio pulseaudio-utils
-    clang libbenchmark-dev g++-mingw-w64-x86-64-win32 wine wine64
+    clang libbenchmark-dev g++-mingw-w64-x86-64-win32 wine wine64 nsis
     desktop-file-utils appstream dpkg-dev file lintian man-db)
 
 case "$what" in

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 
 scripts/test-package.sh
-tests/win32/run.sh build/win32
+tests/win32/run.sh
 scripts/fuzz.sh 60
 
 cmake --preset asan

@@ -1,18 +1,28 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Cross-compiles the Win32 stacking code with mingw-w64 and runs its test under
-# Wine in a private X session.   Usage: tests/win32/run.sh BUILD_DIR
+# Cross-builds the Windows program, its driver and its setup program with
+# mingw-w64 (the win64 preset) and tests them under Wine in a private X
+# session: SetTopmost against a real window, then test_win32.py.
+# Usage: tests/win32/run.sh [OUTDIR]   (screenshots; default build/win64/screenshots)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-out=${1:-$root/build/win32}
+cd "$root"
+build=$root/build/win64
+out=${1:-$build/screenshots}
 mkdir -p "$out"
-out=$(cd "$out" && pwd) # Wine wants an absolute prefix
+out=$(cd "$out" && pwd)
 
-x86_64-w64-mingw32-g++ -std=c++20 -O1 -Wall -Wextra -static -I"$root/reminder" -I"$root/windows" \
-    "$here/tst_setwindowpos_win32.cpp" "$root/windows/module1.cpp" \
-    "$root/windows/setwindowpos_win32.cpp" -luser32 -o "$out/tst_setwindowpos_win32.exe"
+cmake --preset win64 >/dev/null
+cmake --build --preset win64
+(cd "$build" && cpack -G NSIS >/dev/null && cpack -G ZIP >/dev/null)
+ls "$build"/Wakeprober-*-win64.{exe,zip}
+# The X bell counter of the Linux tests, for this side.
+g++ -O1 -o "$build/bellwatch" tests/e2e/bellwatch.cpp -lX11
 
-export WINEPREFIX="$out/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A prefix of its own each run; Wine wants an absolute path.
+export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 rm -rf "$WINEPREFIX"
-"$root/tests/e2e/run-in-x.sh" wine "$out/tst_setwindowpos_win32.exe"
+run_x() { tests/e2e/run-in-x.sh "$@"; }
+run_x wine "$build/tests/win32/tst_setwindowpos_win32.exe"
+run_x /usr/bin/python3 "$here/test_win32.py" "$build" "$build/bellwatch" "$out"

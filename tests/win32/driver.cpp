@@ -1,0 +1,295 @@
+// SPDX-License-Identifier: MIT
+// Drives the Windows program from a second process, as Windows automation
+// does: finds the main window by its title, reads its controls by id
+// (WM_GETTEXT, BM_GETCHECK, IsWindowEnabled, WS_EX_TOPMOST) and clicks them
+// (BM_CLICK). What only the window system shows (the X bell, the X window's
+// state, pixels) it asks of the Linux side: it writes "? QUESTION" and reads
+// "ok" or "no: WHY" back.
+//   driver cycle   the state at start, short cycles tick by tick, the reset by
+//                  click, a pause, the overflow, Help twice and Exit with help open
+//   driver scale   the running program's client area and controls at its DPI
+//   driver fit     the real windows built in this process: every caption fits
+#include "form1.h"
+#include "layout.h"
+#include "wakeprobe.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace {
+
+int passed = 0, failed = 0;
+HWND mainWindow = nullptr;
+
+void check(bool ok, const std::string &what)
+{
+    (ok ? passed : failed)++;
+    std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
+    std::fflush(stdout);
+}
+
+// A question for the Linux side; its answer is a check of ours.
+void ask(const std::string &question)
+{
+    std::printf("? %s\n", question.c_str());
+    std::fflush(stdout);
+    std::string answer;
+    std::getline(std::cin, answer);
+    check(answer == "ok", question + (answer == "ok" ? "" : " (" + answer + ")"));
+}
+
+HWND item(std::string_view name)
+{
+    return GetDlgItem(mainWindow, Layout::find(Layout::Wakeprobe, name)->id);
+}
+
+std::string text(HWND control)
+{
+    wchar_t buffer[256] = {};
+    SendMessageW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer));
+    return narrow(buffer);
+}
+
+int checked(std::string_view name) { return int(SendMessageW(item(name), BM_GETCHECK, 0, 0)); }
+bool enabled(std::string_view name) { return IsWindowEnabled(item(name)) != FALSE; }
+bool topmost() { return (GetWindowLongPtrW(mainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+void click(HWND control) { SendMessageW(control, BM_CLICK, 0, 0); }
+void type(std::string_view name, std::string_view value)
+{
+    SendMessageW(item(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(widen(value).c_str()));
+}
+
+template <typename P> bool waitFor(P predicate, DWORD ms = 2500)
+{
+    for (const DWORD end = GetTickCount() + ms; GetTickCount() < end; Sleep(5))
+        if (predicate())
+            return true;
+    return predicate();
+}
+
+std::string nextText1(const std::string &after)
+{
+    waitFor([&] { return text(item("Text1")) != after; });
+    return text(item("Text1"));
+}
+
+const std::string Prefix = "Seconds to next Check ";
+
+struct Tick {
+    const char *shown; // after the prefix
+    bool prompting; // the prompt box enabled and captioned after the tick
+    const char *colour; // of the prompt box after the tick
+    int bells; // in all, since the start
+};
+
+// Interval 0.05 (3 counting ticks) and limit 2 (3 prompt ticks), beep on.
+void shortCycle(const Tick (&ticks)[6], std::string &shown)
+{
+    for (const Tick &t : ticks) {
+        shown = nextText1(shown);
+        const std::string at = "tick \"" + std::string(t.shown) + "\": ";
+        check(shown == Prefix + t.shown, at + "the countdown reads \"" + shown + "\"");
+        check(enabled("Check2") == t.prompting, at + "the prompt box enabled only while prompting");
+        check(text(item("Check2")) == (t.prompting ? PromptCaption : ""),
+            at + "its caption: \"" + text(item("Check2")) + "\"");
+        check(topmost() == t.prompting, at + "WS_EX_TOPMOST only while prompting");
+        ask("above " + std::to_string(t.prompting));
+        ask("colour 86 98 " + std::string(t.colour));
+        ask("bells " + std::to_string(t.bells));
+    }
+}
+
+int cycle()
+{
+    check(text(mainWindow) == "Wakeprober", "titled Wakeprober");
+    for (const Layout::Control &c : Layout::Wakeprobe.controls)
+        if (c.kind != Layout::Kind::Label)
+            check(text(item(c.name)) == c.text && enabled(c.name) == c.enabled
+                    && (c.kind != Layout::Kind::CheckBox || checked(c.name) == int(c.checked)),
+                "at start " + std::string(c.name) + " reads \"" + text(item(c.name)) + "\"");
+    check(!topmost(), "not topmost at start");
+    ask("colour 86 98 FFFFFF");
+    ask("shot main-window");
+
+    type("Text2", "0.05");
+    type("Text3", "2");
+    click(item("Check3"));
+    click(item("Check1"));
+    check(text(item("Check1")) == "Stop Wakeprobe", "Start ticked: captioned Stop Wakeprobe");
+    std::string shown;
+    const Tick unattended[6] = { { " 2", false, "FFFFFF", 0 }, { " 1", false, "FFFFFF", 0 },
+        { " 0", false, "FFFFFF", 0 }, { "-1", true, "00FF00", 1 }, { "-2", true, "FFFFFF", 2 },
+        { "-3", false, "FFFFFF", 3 } };
+    shortCycle(unattended, shown);
+
+    // A click on the prompt box: one more prompt tick, then the reset.
+    for (int i = 0; i < 4; ++i)
+        shown = nextText1(shown);
+    check(shown == Prefix + "-1" && enabled("Check2"), "the second cycle prompts");
+    click(item("Check2"));
+    check(checked("Check2") == 1, "a click ticks the prompt box");
+    shown = nextText1(shown);
+    check(shown == Prefix + "-2", "the click's tick is still a prompt tick: " + shown);
+    check(!enabled("Check2") && checked("Check2") == 0 && !topmost(), "then the reset");
+    ask("bells 5");
+
+    // A pause during a prompt keeps the prompt; the next tick carries on.
+    for (int i = 0; i < 4; ++i)
+        shown = nextText1(shown);
+    click(item("Check1"));
+    check(text(item("Check1")) == "Start Wakeprobe", "paused during a prompt");
+    Sleep(1500);
+    check(text(item("Text1")) == shown && enabled("Check2") && topmost(),
+        "paused: no tick, the prompt and the band stay");
+    click(item("Check1"));
+    shown = nextText1(shown);
+    check(shown == Prefix + "-2", "started again, the prompt goes on: " + shown);
+
+    // Without the beep no bell rings.
+    click(item("Check3"));
+    for (int i = 0; i < 7; ++i)
+        shown = nextText1(shown);
+    check(shown == Prefix + "-3", "a cycle with the beep off: " + shown);
+    ask("bells 7");
+
+    // An interval too large pauses with a message and clears the prompt.
+    type("Text2", "1e308");
+    shown = nextText1(shown);
+    check(shown == std::string(Layout::OverflowMessage), "the overflow message: " + shown);
+    check(checked("Check1") == 0 && text(item("Check1")) == "Start Wakeprobe" && !enabled("Check2")
+            && !topmost(),
+        "the overflow pauses and clears the prompt");
+    return 0;
+}
+
+// Windows of the program's process that are shown, the main one included.
+int shownWindows(DWORD pid)
+{
+    struct Count {
+        DWORD pid;
+        int n;
+    } count { pid, 0 };
+    EnumWindows(
+        [](HWND w, LPARAM p) {
+            auto *c = reinterpret_cast<Count *>(p);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == c->pid && IsWindowVisible(w))
+                ++c->n;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count.n;
+}
+
+void helpAndExit()
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(mainWindow, &pid);
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    click(item("Command1"));
+    click(item("Command1"));
+    check(waitFor([&] { return shownWindows(pid) == 2; }) && shownWindows(pid) == 2,
+        "Help twice opens one help window");
+    HWND help = FindWindowW(L"Form1", nullptr);
+    ask("shot help-window");
+    check(help != nullptr && text(help).empty(), "the help window has an empty title");
+    check(help != nullptr && GetWindow(help, GW_OWNER) == nullptr, "and no owner");
+    click(item("Command2"));
+    check(waitFor([] { return !IsWindow(mainWindow); }), "Exit closes the main window");
+    check(WaitForSingleObject(process, 1000) == WAIT_TIMEOUT,
+        "the program runs on while the help window is open");
+    click(GetDlgItem(help, Layout::find(Layout::Form1, "Command1")->id));
+    DWORD status = 1;
+    check(WaitForSingleObject(process, 5000) == WAIT_OBJECT_0
+            && GetExitCodeProcess(process, &status) && status == 0,
+        "closing the help window ends the program with status 0");
+    CloseHandle(process);
+}
+
+// The running program's client area and controls at the DPI it runs at.
+void scale()
+{
+    const UINT dpi = GetDpiForWindow(mainWindow);
+    RECT client {};
+    GetClientRect(mainWindow, &client);
+    const auto px = [dpi](int twips) { return MulDiv(twips, int(dpi), 1440); };
+    check(client.right == px(Layout::Wakeprobe.widthTwips)
+            && client.bottom == px(Layout::Wakeprobe.heightTwips),
+        "at " + std::to_string(dpi) + " dpi the client area is " + std::to_string(client.right)
+            + "x" + std::to_string(client.bottom));
+    for (const Layout::Control &c : Layout::Wakeprobe.controls) {
+        RECT r {};
+        GetWindowRect(item(c.name), &r);
+        MapWindowPoints(nullptr, mainWindow, reinterpret_cast<POINT *>(&r), 2);
+        check(r.left == px(c.twips.left) && r.top == px(c.twips.top)
+                && r.right - r.left == px(c.twips.width) && r.bottom - r.top == px(c.twips.height),
+            std::string(c.name) + " scaled evenly");
+    }
+}
+
+// Whether a control's text, in the font it has, reads in full within it.
+bool readsInFull(HWND control, Layout::Kind kind, const std::string &shown)
+{
+    RECT room {};
+    GetClientRect(control, &room);
+    const UINT dpi = GetDpiForWindow(control);
+    if (kind == Layout::Kind::CheckBox)
+        room.left += GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi);
+    HDC dc = GetDC(control);
+    HGDIOBJ old
+        = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    const std::wstring wide = widen(shown);
+    RECT needed { 0, 0, room.right - room.left, 0 };
+    const bool wraps = kind == Layout::Kind::CheckBox || kind == Layout::Kind::Label;
+    DrawTextW(dc, wide.c_str(), int(wide.size()), &needed,
+        DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return needed.right <= room.right - room.left && needed.bottom <= room.bottom - room.top;
+}
+
+void fit()
+{
+    mainWindow = Wakeprobe::open(SW_SHOW);
+    const std::string at = " at " + std::to_string(GetDpiForWindow(mainWindow)) + " dpi";
+    for (const Layout::Control &c : Layout::Wakeprobe.controls)
+        if (c.visible)
+            check(readsInFull(item(c.name), c.kind, text(item(c.name))), std::string(c.name) + at);
+    for (std::string_view later : Layout::WidestCountdowns)
+        check(readsInFull(item("Text1"), Layout::Kind::TextBox, std::string(later)),
+            "\"" + std::string(later) + "\"" + at);
+    check(readsInFull(item("Check2"), Layout::Kind::CheckBox, std::string(PromptCaption)),
+        "the prompt caption" + at);
+    HWND help = Form1::show();
+    for (const Layout::Control &c : Layout::Form1.controls)
+        check(
+            readsInFull(GetDlgItem(help, c.id), c.kind, narrow(windowText(GetDlgItem(help, c.id)))),
+            "help " + std::string(c.name) + at);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::string mode = argc > 1 ? argv[1] : "";
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    if (mode == "fit") {
+        fit();
+    } else {
+        waitFor(
+            [] { return (mainWindow = FindWindowW(nullptr, L"Wakeprober")) != nullptr; }, 20000);
+        check(mainWindow != nullptr, "found the window titled Wakeprober");
+        if (mainWindow == nullptr)
+            return 1;
+        if (mode == "scale") {
+            scale();
+        } else {
+            cycle();
+            helpAndExit();
+        }
+    }
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+#include "form1.h"
+
+namespace {
+
+constexpr wchar_t ClassName[] = L"Form1";
+HWND openWindow = nullptr; // at most one help window
+
+} // namespace
+
+HWND Form1::show()
+{
+    if (openWindow == nullptr) {
+        // The system's own background for a window like this.
+        registerWindowClass(ClassName, GetSysColorBrush(COLOR_BTNFACE));
+        // No owner: an independent top-level window, not kept above the main one.
+        HWND hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, L"", FixedFrameStyle,
+            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+            GetModuleHandleW(nullptr), nullptr);
+        if (hwnd == nullptr)
+            return nullptr;
+        auto *form = new Form1(hwnd);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1::windowProc));
+        windowOpened();
+        openWindow = hwnd;
+    }
+    ShowWindow(openWindow, SW_SHOWNORMAL);
+    SetForegroundWindow(openWindow);
+    return openWindow;
+}
+
+Form1::Form1(HWND hwnd)
+    : m_hwnd(hwnd)
+{
+    createControls(m_hwnd, Layout::Form1);
+    layOut(GetDpiForWindow(m_hwnd));
+    // The focus starts on the only control that takes it, Exit.
+    SetFocus(GetDlgItem(m_hwnd, Layout::find(Layout::Form1, "Command1")->id));
+}
+
+void Form1::layOut(UINT dpi)
+{
+    placeControls(m_hwnd, Layout::Form1, dpi);
+    m_font = fittedFont(m_hwnd, Layout::Form1, dpi);
+    for (const Layout::Control &c : Layout::Form1.controls)
+        SendMessageW(GetDlgItem(m_hwnd, c.id), WM_SETFONT, WPARAM(m_font.get()), TRUE);
+}
+
+LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto *form = reinterpret_cast<Form1 *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED
+            && LOWORD(wParam) == Layout::find(Layout::Form1, "Command1")->id)
+            DestroyWindow(hwnd);
+        return 0;
+    case WM_CTLCOLORSTATIC: {
+        // The labels on the system colour for highlighted text, with dark text.
+        auto dc = reinterpret_cast<HDC>(wParam);
+        SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+        SetTextColor(dc, RGB(0, 0, 0));
+        return reinterpret_cast<LRESULT>(form->m_labelBrush.get());
+    }
+    case WM_DPICHANGED: {
+        const auto *frame = reinterpret_cast<const RECT *>(lParam);
+        SetWindowPos(hwnd, nullptr, frame->left, frame->top, frame->right - frame->left,
+            frame->bottom - frame->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        form->layOut(HIWORD(wParam));
+        return 0;
+    }
+    case WM_NCDESTROY:
+        delete form;
+        openWindow = nullptr;
+        windowClosed();
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "win32.h"
+
+// The help window: how to use the main window and a tip on lucid dreaming.
+// It shows texts and closes; it knows nothing of the main window. There is at
+// most one, with no owner, and it lives as long as its window.
+class Form1 final {
+public:
+    // Shows the help window, creating and loading it first if it is not open.
+    static HWND show();
+    Form1(const Form1 &) = delete;
+    Form1 &operator=(const Form1 &) = delete;
+
+private:
+    explicit Form1(HWND hwnd);
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void layOut(UINT dpi);
+
+    HWND m_hwnd;
+    Gdi<HFONT> m_font;
+    Gdi<HBRUSH> m_labelBrush { CreateSolidBrush(GetSysColor(COLOR_HIGHLIGHTTEXT)) };
+};

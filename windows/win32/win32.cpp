@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: MIT
+#include "win32.h"
+
+#include <commctrl.h>
+#include <initguid.h> // after windows.h: defines the accessibility GUIDs here
+#include <oleacc.h>
+
+#include <algorithm>
+
+std::wstring widen(std::string_view utf8)
+{
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
+    std::wstring out(std::size_t(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), out.data(), n);
+    return out;
+}
+
+std::string narrow(std::wstring_view utf16)
+{
+    const int n = WideCharToMultiByte(
+        CP_UTF8, 0, utf16.data(), int(utf16.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(std::size_t(n), '\0');
+    WideCharToMultiByte(
+        CP_UTF8, 0, utf16.data(), int(utf16.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+std::wstring windowText(HWND hwnd)
+{
+    std::wstring text(std::size_t(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(hwnd, text.data(), int(text.size()))));
+    return text;
+}
+
+namespace {
+
+struct ControlClass {
+    const wchar_t *name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ControlClass controlClass(Layout::Kind kind)
+{
+    switch (kind) {
+    case Layout::Kind::CheckBox:
+        // The whole rectangle takes the click; the caption wraps within it.
+        return { WC_BUTTONW, BS_AUTOCHECKBOX | BS_MULTILINE | BS_VCENTER | WS_TABSTOP, 0 };
+    case Layout::Kind::TextBox:
+        return { WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE };
+    case Layout::Kind::Label:
+        return { WC_STATICW, SS_LEFT | SS_NOPREFIX, 0 };
+    case Layout::Kind::CommandButton:
+        return { WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0 };
+    }
+    return {};
+}
+
+// Where a control's text must fit: a check box's caption beside its box, an
+// edit box's one line within its frame and margins, a button's within its edges.
+RECT textRoom(HWND control, Layout::Kind kind, UINT dpi)
+{
+    RECT r {};
+    GetClientRect(control, &r);
+    const auto px = [dpi](int at96) { return MulDiv(at96, int(dpi), 96); };
+    switch (kind) {
+    case Layout::Kind::CheckBox:
+        r.left += GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + px(6);
+        r.right -= px(2); // clear of the edge
+        break;
+    case Layout::Kind::TextBox:
+    case Layout::Kind::CommandButton:
+        InflateRect(&r, -px(4), -px(2));
+        break;
+    case Layout::Kind::Label:
+        break;
+    }
+    return r;
+}
+
+int windowCount = 0;
+
+} // namespace
+
+std::vector<HWND> createControls(HWND parent, const Layout::Window &layout)
+{
+    std::vector<HWND> controls;
+    for (const Layout::Control &c : layout.controls) {
+        const ControlClass cls = controlClass(c.kind);
+        DWORD style = WS_CHILD | cls.style;
+        if (c.visible)
+            style |= WS_VISIBLE;
+        if (!c.enabled)
+            style |= WS_DISABLED;
+        HWND hwnd = CreateWindowExW(cls.exStyle, cls.name, widen(c.text).c_str(), style, 0, 0, 0, 0,
+            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleW(nullptr),
+            nullptr);
+        if (c.checked)
+            SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
+        if (!c.accessibleName.empty())
+            setAccessibleName(hwnd, c.accessibleName);
+        controls.push_back(hwnd);
+    }
+    return controls;
+}
+
+void placeControls(HWND window, const Layout::Window &layout, UINT dpi)
+{
+    RECT frame { 0, 0, twipsToPixels(layout.widthTwips, dpi),
+        twipsToPixels(layout.heightTwips, dpi) };
+    const auto style = DWORD(GetWindowLongPtrW(window, GWL_STYLE));
+    const auto exStyle = DWORD(GetWindowLongPtrW(window, GWL_EXSTYLE));
+    AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const Layout::Control &c : layout.controls) {
+        const auto [left, top, width, height] = c.twips;
+        SetWindowPos(GetDlgItem(window, c.id), nullptr, twipsToPixels(left, dpi),
+            twipsToPixels(top, dpi), twipsToPixels(width, dpi), twipsToPixels(height, dpi),
+            SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+bool textFits(HDC dc, HFONT font, HWND control, Layout::Kind kind, std::string_view text, UINT dpi)
+{
+    const RECT room = textRoom(control, kind, dpi);
+    RECT needed { 0, 0, room.right - room.left, 0 };
+    const bool oneLine = kind == Layout::Kind::TextBox || kind == Layout::Kind::CommandButton;
+    const std::wstring wide = widen(text);
+    HGDIOBJ old = SelectObject(dc, font);
+    DrawTextW(dc, wide.c_str(), int(wide.size()), &needed,
+        DT_CALCRECT | DT_NOPREFIX | (oneLine ? DT_SINGLELINE : DT_WORDBREAK));
+    SelectObject(dc, old);
+    // A word wider than the room widens the rectangle instead of wrapping.
+    return needed.right <= room.right - room.left && needed.bottom <= room.bottom - room.top;
+}
+
+Gdi<HFONT> fittedFont(HWND window, const Layout::Window &layout, UINT dpi,
+    const std::vector<std::pair<std::string_view, std::string_view>> &later)
+{
+    NONCLIENTMETRICSW metrics {};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
+    LOGFONTW font = metrics.lfMessageFont;
+    const int largest = std::abs(font.lfHeight);
+    const int smallest = MulDiv(8, int(dpi), 96); // 6 points: smaller is not read
+    HDC dc = GetDC(window);
+    Gdi<HFONT> fitted;
+    for (int height = largest; height >= smallest; --height) {
+        font.lfHeight = -height;
+        fitted = Gdi<HFONT>(CreateFontIndirectW(&font));
+        bool all = true;
+        for (const Layout::Control &c : layout.controls)
+            if (c.visible)
+                all = all
+                    && textFits(dc, fitted.get(), GetDlgItem(window, c.id), c.kind, c.text, dpi);
+        for (const auto &[name, text] : later) {
+            const Layout::Control *c = Layout::find(layout, name);
+            all = all && textFits(dc, fitted.get(), GetDlgItem(window, c->id), c->kind, text, dpi);
+        }
+        if (all)
+            break;
+    }
+    ReleaseDC(window, dc);
+    return fitted;
+}
+
+void registerWindowClass(const wchar_t *name, HBRUSH background)
+{
+    WNDCLASSEXW wc {};
+    wc.cbSize = sizeof wc;
+    // The window procedure is the object's, set once the object is attached.
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
+}
+
+void setAccessibleName(HWND control, std::string_view name)
+{
+    // Dynamic annotation: the documented way to name a standard control
+    // that has no label just before it.
+    IAccPropServices *services = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+            IID_IAccPropServices, reinterpret_cast<void **>(&services))))
+        return;
+    services->SetHwndPropStr(
+        control, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, widen(name).c_str());
+    services->Release();
+}
+
+void windowOpened() { ++windowCount; }
+
+void windowClosed()
+{
+    if (--windowCount == 0)
+        PostQuitMessage(0);
+}

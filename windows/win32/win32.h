@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// After our headers: windows.h defines HWND_TOPMOST and friends as macros.
+#include "layout.h"
+#include "module1.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What both Win32 windows share: text conversion, GDI ownership, the
+// layout table turned into the system's standard controls at a DPI, the
+// fitted font, and the count of open windows that ends the program.
+
+std::wstring widen(std::string_view utf8);
+std::string narrow(std::wstring_view utf16);
+std::wstring windowText(HWND hwnd);
+
+// Owns one GDI object (a brush or a font) and deletes it once.
+template <typename H> class Gdi {
+public:
+    Gdi() = default;
+    explicit Gdi(H handle)
+        : m_handle(handle)
+    {
+    }
+    Gdi(Gdi &&other) noexcept { std::swap(m_handle, other.m_handle); }
+    Gdi(const Gdi &) = delete;
+    Gdi &operator=(const Gdi &) = delete;
+    Gdi &operator=(Gdi &&other) noexcept
+    {
+        std::swap(m_handle, other.m_handle);
+        return *this;
+    }
+    ~Gdi()
+    {
+        if (m_handle != nullptr)
+            DeleteObject(m_handle);
+    }
+    H get() const { return m_handle; }
+
+private:
+    H m_handle = nullptr;
+};
+
+inline int twipsToPixels(int twips, UINT dpi)
+{
+    return MulDiv(twips, static_cast<int>(dpi), Layout::TwipsPerInch);
+}
+
+// The layout's controls as standard controls, created in tab order (the z-order
+// that Tab follows), each with its Win32 id.
+std::vector<HWND> createControls(HWND parent, const Layout::Window &layout);
+
+// Sizes the client area and places every control for this DPI.
+void placeControls(HWND window, const Layout::Window &layout, UINT dpi);
+
+// The system's message font at this DPI, shrunk until every text of the
+// window, including extra ones it will show later, reads in full in its control.
+Gdi<HFONT> fittedFont(HWND window, const Layout::Window &layout, UINT dpi,
+    const std::vector<std::pair<std::string_view, std::string_view>> &later = {});
+bool textFits(HDC dc, HFONT font, HWND control, Layout::Kind kind, std::string_view text, UINT dpi);
+
+// Registers a top-level window class of ours, with the program's icon.
+void registerWindowClass(const wchar_t *name, HBRUSH background);
+constexpr DWORD FixedFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// Names a control for screen readers where the label does not precede it.
+void setAccessibleName(HWND control, std::string_view name);
+
+// The program ends when the last of its windows is destroyed.
+void windowOpened();
+void windowClosed();
