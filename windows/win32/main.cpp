@@ -2,15 +2,12 @@
 #include "wakeprobe.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 // Starts the main window and runs the message loop until the last window of
 // the program is gone. Tab, Shift+Tab, Space and Enter move and press within
 // whichever of our windows the message is for, as in a dialog box.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 {
-    // The screen reader names of unlabelled fields are set through COM.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls {};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_STANDARD_CLASSES;
@@ -26,7 +23,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    if (SUCCEEDED(com))
-        CoUninitialize();
     return int(msg.wParam);
 }

@@ -8,6 +8,9 @@ namespace {
 constexpr wchar_t ClassName[] = L"Wakeprobe";
 constexpr UINT_PTR Timer1 = 1;
 constexpr UINT_PTR TimerInterval = 1000;
+// Posted once the window is shown: naming controls starts COM, which need
+// not hold up the first paint.
+constexpr UINT NameControls = WM_APP;
 
 int idOf(std::string_view name) { return Layout::find(Layout::Wakeprobe, name)->id; }
 
@@ -28,6 +31,7 @@ HWND Wakeprobe::open(int showCommand)
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Wakeprobe::windowProc));
     windowOpened();
     ShowWindow(hwnd, showCommand);
+    PostMessageW(hwnd, NameControls, 0, 0);
     return hwnd;
 }
 
@@ -76,6 +80,9 @@ LRESULT Wakeprobe::handle(UINT message, WPARAM wParam, LPARAM lParam)
             else if (id == idOf("Command2"))
                 DestroyWindow(m_hwnd);
         }
+        return 0;
+    case NameControls:
+        nameControls(m_hwnd, Layout::Wakeprobe);
         return 0;
     case WM_TIMER:
         if (wParam == Timer1)

@@ -97,8 +97,6 @@ std::vector<HWND> createControls(HWND parent, const Layout::Window &layout)
             nullptr);
         if (c.checked)
             SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
-        if (!c.accessibleName.empty())
-            setAccessibleName(hwnd, c.accessibleName);
         controls.push_back(hwnd);
     }
     return controls;
@@ -179,17 +177,37 @@ void registerWindowClass(const wchar_t *name, HBRUSH background)
     RegisterClassExW(&wc);
 }
 
+namespace {
+
+// Dynamic annotation: the documented way to name a standard control that has
+// no label just before it. COM is started on the first use, once the window
+// is on the screen, and the service kept for the life of the program.
+IAccPropServices *annotation()
+{
+    static IAccPropServices *const services = [] {
+        IAccPropServices *s = nullptr;
+        if (SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
+            CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                IID_IAccPropServices, reinterpret_cast<void **>(&s));
+        return s;
+    }();
+    return services;
+}
+
+} // namespace
+
 void setAccessibleName(HWND control, std::string_view name)
 {
-    // Dynamic annotation: the documented way to name a standard control
-    // that has no label just before it.
-    IAccPropServices *services = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-            IID_IAccPropServices, reinterpret_cast<void **>(&services))))
-        return;
-    services->SetHwndPropStr(
-        control, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, widen(name).c_str());
-    services->Release();
+    if (IAccPropServices *services = annotation())
+        services->SetHwndPropStr(
+            control, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, widen(name).c_str());
+}
+
+void nameControls(HWND window, const Layout::Window &layout)
+{
+    for (const Layout::Control &c : layout.controls)
+        if (!c.accessibleName.empty())
+            setAccessibleName(GetDlgItem(window, c.id), c.accessibleName);
 }
 
 void windowOpened() { ++windowCount; }

@@ -71,8 +71,10 @@ bool textFits(HDC dc, HFONT font, HWND control, Layout::Kind kind, std::string_v
 void registerWindowClass(const wchar_t *name, HBRUSH background);
 constexpr DWORD FixedFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-// Names a control for screen readers where the label does not precede it.
+// Names a control for screen readers where the label does not precede it;
+// nameControls names each control that the layout gives a name of its own.
 void setAccessibleName(HWND control, std::string_view name);
+void nameControls(HWND window, const Layout::Window &layout);
 
 // The program ends when the last of its windows is destroyed.
 void windowOpened();
