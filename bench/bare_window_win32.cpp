@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The floor for a Win32 program, built as Wakeprober is: one window, one edit
-// box and a 1 s timer that writes a countdown into it.
+// The floor for a Win32 program, built as Wakeprober is (the same toolchain,
+// static runtime and manifest): one window, one edit box and a 1 s timer that
+// writes a countdown into it.
 #include <windows.h>
 
 #include <string>

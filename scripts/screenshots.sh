@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the program and photographs its windows into docs/ under a private X session.
+# Builds the program, for Linux and for Windows, and photographs its windows
+# into docs/ under a private X session (the Windows one under Wine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,4 +11,6 @@ cmake --build --preset release --target wakeprober
 mkdir -p docs
 tests/e2e/run-in-x.sh /usr/bin/python3 tests/e2e/screenshots.py \
     "$PWD/build/release/windows/qt/wakeprober" "$PWD/docs"
-echo "Wrote docs/main-window.png, docs/help-window.png and docs/prompt.png"
+# The Windows program's, from its test run under Wine.
+tests/win32/run.sh "$PWD/docs"
+echo "Wrote docs/main-window.png, docs/help-window.png, docs/prompt.png and docs/win32-*.png"
