@@ -6,7 +6,8 @@
 // state, pixels) it asks of the Linux side: it writes "? QUESTION" and reads
 // "ok" or "no: WHY" back.
 //   driver cycle   the state at start, short cycles tick by tick, the reset by
-//                  click, a pause, the overflow, Help twice and Exit with help open
+//                  click, a pause, the overflow, Tab and Space from the keyboard,
+//                  Help twice and Exit with help open
 //   driver scale   the running program's client area and controls at its DPI
 //   driver fit     the real windows built in this process: every caption fits
 #include "form1.h"
@@ -37,6 +38,17 @@ void ask(const std::string &question)
     std::string answer;
     std::getline(std::cin, answer);
     check(answer == "ok", question + (answer == "ok" ? "" : " (" + answer + ")"));
+}
+
+// An action of the Linux side (a key, a screenshot): only a failure is a check.
+void act(const std::string &action)
+{
+    std::printf("? %s\n", action.c_str());
+    std::fflush(stdout);
+    std::string answer;
+    std::getline(std::cin, answer);
+    if (answer != "ok")
+        check(false, action + " (" + answer + ")");
 }
 
 HWND item(std::string_view name)
@@ -110,7 +122,7 @@ int cycle()
                 "at start " + std::string(c.name) + " reads \"" + text(item(c.name)) + "\"");
     check(!topmost(), "not topmost at start");
     ask("colour 86 98 FFFFFF");
-    ask("shot main-window");
+    act("shot main-window");
 
     type("Text2", "0.05");
     type("Text3", "2");
@@ -163,6 +175,54 @@ int cycle()
     return 0;
 }
 
+HWND focused()
+{
+    GUITHREADINFO info {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(mainWindow, nullptr), &info);
+    return info.hwndFocus;
+}
+
+std::string focusedName()
+{
+    for (const Layout::Control &c : Layout::Wakeprobe.controls)
+        if (item(c.name) == focused())
+            return std::string(c.name);
+    return "nothing";
+}
+
+// Keys come from the X side, as a user's do: Tab and Shift+Tab in tab order
+// (not the labels, not the disabled prompt box), Space on the start box.
+void keyboard()
+{
+    act("activate");
+    act("key Tab");
+    std::string order = focusedName();
+    for (int i = 0; i < 8; ++i) {
+        act("key Tab");
+        order += " " + focusedName();
+    }
+    // Whichever control Tab reached first, the order goes round the tab stops.
+    const std::string round = "Check1 Text1 Check3 Text2 Text3 Check4 Command1 Command2 ";
+    const std::string stops = round + round;
+    check(order.size() > 6 && stops.find(order) != std::string::npos, "Tab order: " + order);
+    const std::string before = focusedName();
+    act("key shift+Tab");
+    const std::string back = focusedName();
+    check(stops.find(back + " " + before) != std::string::npos,
+        "Shift+Tab goes back from " + before + " to " + back);
+    while (focusedName() != "Check1" && focusedName() != "nothing")
+        act("key Tab");
+    act("key space");
+    check(checked("Check1") == 1 && text(item("Check1")) == "Stop Wakeprobe", "Space starts it");
+    act("key space");
+    check(checked("Check1") == 0 && text(item("Check1")) == "Start Wakeprobe", "and pauses it");
+    while (focusedName() != "Command1" && focusedName() != "nothing")
+        act("key Tab");
+    act("key Return");
+    check(waitFor([] { return FindWindowW(L"Form1", nullptr) != nullptr; }), "Enter presses Help");
+}
+
 // Windows of the program's process that are shown, the main one included.
 int shownWindows(DWORD pid)
 {
@@ -193,7 +253,7 @@ void helpAndExit()
     check(waitFor([&] { return shownWindows(pid) == 2; }) && shownWindows(pid) == 2,
         "Help twice opens one help window");
     HWND help = FindWindowW(L"Form1", nullptr);
-    ask("shot help-window");
+    act("shot help-window");
     check(help != nullptr && text(help).empty(), "the help window has an empty title");
     check(help != nullptr && GetWindow(help, GW_OWNER) == nullptr, "and no owner");
     click(item("Command2"));
@@ -287,6 +347,7 @@ int main(int argc, char **argv)
             scale();
         } else {
             cycle();
+            keyboard();
             helpAndExit();
         }
     }

@@ -57,6 +57,12 @@ def answer(question, wid, bells, base, outdir):
     if question[0] == "bells":
         ok = wait_for(lambda: bells.count - base == int(question[1]), 1.5)
         return "ok" if ok else "no: %d bells" % (bells.count - base)
+    if question[0] == "activate":
+        subprocess.run(["xdotool", "windowactivate", "--sync", str(wid)], check=True)
+        return "ok"
+    if question[0] == "key":
+        subprocess.run(["xdotool", "key", question[1]], check=True)
+        return "ok"
     if question[0] == "shot":
         target = wid if question[1] == "main-window" else wait_for(lambda: other_window(wid), 3)
         screenshot(target, os.path.join(outdir, "win32-%s.png" % question[1]))
