@@ -11,18 +11,12 @@ HWND openWindow = nullptr; // at most one help window
 HWND Form1::show()
 {
     if (openWindow == nullptr) {
-        // The system's own background for a window like this.
-        registerWindowClass(ClassName, GetSysColorBrush(COLOR_BTNFACE));
-        // No owner: an independent top-level window, not kept above the main one.
-        HWND hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, L"", FixedFrameStyle,
-            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-            GetModuleHandleW(nullptr), nullptr);
+        // The system's own background for a window like this; no owner, so
+        // an independent window that the main one may stay above.
+        HWND hwnd = createTopLevel(ClassName, GetSysColorBrush(COLOR_BTNFACE));
         if (hwnd == nullptr)
             return nullptr;
-        auto *form = new Form1(hwnd);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1::windowProc));
-        windowOpened();
+        attach(hwnd, new Form1(hwnd), &Form1::windowProc);
         openWindow = hwnd;
     }
     ShowWindow(openWindow, SW_SHOWNORMAL);

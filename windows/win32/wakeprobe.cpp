@@ -19,17 +19,10 @@ int idOf(std::string_view name) { return Layout::find(Layout::Wakeprobe, name)->
 HWND Wakeprobe::open(int showCommand)
 {
     static Gdi<HBRUSH> background { CreateSolidBrush(Layout::WakeprobeBackColour) };
-    registerWindowClass(ClassName, background.get());
-    // Fixed size: a caption, a system menu and a minimise box, no sizing border.
-    HWND hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, L"", FixedFrameStyle, CW_USEDEFAULT,
-        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr),
-        nullptr);
+    HWND hwnd = createTopLevel(ClassName, background.get());
     if (hwnd == nullptr)
         return nullptr;
-    auto *window = new Wakeprobe(hwnd);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Wakeprobe::windowProc));
-    windowOpened();
+    attach(hwnd, new Wakeprobe(hwnd), &Wakeprobe::windowProc);
     ShowWindow(hwnd, showCommand);
     PostMessageW(hwnd, NameControls, 0, 0);
     return hwnd;

@@ -163,7 +163,7 @@ Gdi<HFONT> fittedFont(HWND window, const Layout::Window &layout, UINT dpi,
     return fitted;
 }
 
-void registerWindowClass(const wchar_t *name, HBRUSH background)
+HWND createTopLevel(const wchar_t *className, HBRUSH background)
 {
     WNDCLASSEXW wc {};
     wc.cbSize = sizeof wc;
@@ -173,8 +173,11 @@ void registerWindowClass(const wchar_t *name, HBRUSH background)
     wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = background;
-    wc.lpszClassName = name;
+    wc.lpszClassName = className;
     RegisterClassExW(&wc);
+    constexpr DWORD fixedFrame = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    return CreateWindowExW(WS_EX_CONTROLPARENT, className, L"", fixedFrame, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, wc.hInstance, nullptr);
 }
 
 namespace {

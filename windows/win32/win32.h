@@ -67,15 +67,24 @@ Gdi<HFONT> fittedFont(HWND window, const Layout::Window &layout, UINT dpi,
     const std::vector<std::pair<std::string_view, std::string_view>> &later = {});
 bool textFits(HDC dc, HFONT font, HWND control, Layout::Kind kind, std::string_view text, UINT dpi);
 
-// Registers a top-level window class of ours, with the program's icon.
-void registerWindowClass(const wchar_t *name, HBRUSH background);
-constexpr DWORD FixedFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// The program ends when the last of its windows is destroyed.
+void windowOpened();
+void windowClosed();
+
+// A top-level window of ours, not yet shown: the program's icon, a fixed
+// frame (a caption, a system menu and a minimise box, no sizing border), Tab
+// among its controls, and no owner.
+HWND createTopLevel(const wchar_t *className, HBRUSH background);
+
+// Hands a window's messages to its object from now on, and counts it open.
+template <typename T> void attach(HWND hwnd, T *object, WNDPROC windowProc)
+{
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
+    windowOpened();
+}
 
 // Names a control for screen readers where the label does not precede it;
 // nameControls names each control that the layout gives a name of its own.
 void setAccessibleName(HWND control, std::string_view name);
 void nameControls(HWND window, const Layout::Window &layout);
-
-// The program ends when the last of its windows is destroyed.
-void windowOpened();
-void windowClosed();
