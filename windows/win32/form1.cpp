@@ -27,18 +27,19 @@ HWND Form1::show()
 Form1::Form1(HWND hwnd)
     : m_hwnd(hwnd)
 {
-    createControls(m_hwnd, Layout::Form1);
-    layOut(GetDpiForWindow(m_hwnd));
+    const UINT dpi = GetDpiForWindow(m_hwnd);
+    createControls(m_hwnd, Layout::Form1, dpi);
+    sizeClientArea(m_hwnd, Layout::Form1, dpi);
+    fitFont(dpi);
     // The focus starts on the only control that takes it, Exit.
     SetFocus(GetDlgItem(m_hwnd, Layout::find(Layout::Form1, "Command1")->id));
 }
 
-void Form1::layOut(UINT dpi)
+void Form1::fitFont(UINT dpi)
 {
-    placeControls(m_hwnd, Layout::Form1, dpi);
     m_font = fittedFont(m_hwnd, Layout::Form1, dpi);
     for (const Layout::Control &c : Layout::Form1.controls)
-        SendMessageW(GetDlgItem(m_hwnd, c.id), WM_SETFONT, WPARAM(m_font.get()), TRUE);
+        SendMessageW(GetDlgItem(m_hwnd, c.id), WM_SETFONT, WPARAM(m_font.get()), FALSE);
 }
 
 LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -57,13 +58,10 @@ LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
         SetTextColor(dc, RGB(0, 0, 0));
         return reinterpret_cast<LRESULT>(form->m_labelBrush.get());
     }
-    case WM_DPICHANGED: {
-        const auto *frame = reinterpret_cast<const RECT *>(lParam);
-        SetWindowPos(hwnd, nullptr, frame->left, frame->top, frame->right - frame->left,
-            frame->bottom - frame->top, SWP_NOZORDER | SWP_NOACTIVATE);
-        form->layOut(HIWORD(wParam));
+    case WM_DPICHANGED:
+        // Follow the monitor.
+        form->fitFont(followDpi(hwnd, Layout::Form1, wParam, lParam));
         return 0;
-    }
     case WM_NCDESTROY:
         delete form;
         openWindow = nullptr;

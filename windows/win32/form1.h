@@ -16,7 +16,7 @@ public:
 private:
     explicit Form1(HWND hwnd);
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    void layOut(UINT dpi);
+    void fitFont(UINT dpi);
 
     HWND m_hwnd;
     Gdi<HFONT> m_font;

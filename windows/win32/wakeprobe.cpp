@@ -32,21 +32,22 @@ Wakeprobe::Wakeprobe(HWND hwnd)
     : m_hwnd(hwnd)
     , m_cycle(*this, &Module1::SetTopmost)
 {
-    createControls(m_hwnd, Layout::Wakeprobe);
-    layOut(GetDpiForWindow(m_hwnd));
+    const UINT dpi = GetDpiForWindow(m_hwnd);
+    createControls(m_hwnd, Layout::Wakeprobe, dpi);
+    sizeClientArea(m_hwnd, Layout::Wakeprobe, dpi);
+    fitFont(dpi);
     m_cycle.load();
 }
 
-void Wakeprobe::layOut(UINT dpi)
+void Wakeprobe::fitFont(UINT dpi)
 {
-    placeControls(m_hwnd, Layout::Wakeprobe, dpi);
     m_font = fittedFont(m_hwnd, Layout::Wakeprobe, dpi,
         { { "Check2", PromptCaption }, { "Text1", Layout::WidestCountdowns[0] },
             { "Text1", Layout::WidestCountdowns[1] }, { "Text1", Layout::WidestCountdowns[2] },
             { "Check1", "Stop Wakeprobe" } });
     for (const Layout::Control &c : Layout::Wakeprobe.controls)
         if (c.name != "Label3")
-            SendMessageW(GetDlgItem(m_hwnd, c.id), WM_SETFONT, WPARAM(m_font.get()), TRUE);
+            SendMessageW(GetDlgItem(m_hwnd, c.id), WM_SETFONT, WPARAM(m_font.get()), FALSE);
 }
 
 LRESULT CALLBACK Wakeprobe::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -87,14 +88,10 @@ LRESULT Wakeprobe::handle(UINT message, WPARAM wParam, LPARAM lParam)
             = controlBrush(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
             return reinterpret_cast<LRESULT>(brush);
         break;
-    case WM_DPICHANGED: {
-        // Follow the monitor: the suggested frame, then the layout at the new DPI.
-        const auto *frame = reinterpret_cast<const RECT *>(lParam);
-        SetWindowPos(m_hwnd, nullptr, frame->left, frame->top, frame->right - frame->left,
-            frame->bottom - frame->top, SWP_NOZORDER | SWP_NOACTIVATE);
-        layOut(HIWORD(wParam));
+    case WM_DPICHANGED:
+        // Follow the monitor.
+        fitFont(followDpi(m_hwnd, Layout::Wakeprobe, wParam, lParam));
         return 0;
-    }
     default:
         break;
     }

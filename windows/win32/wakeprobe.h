@@ -42,7 +42,7 @@ private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     HWND control(std::string_view name) const;
-    void layOut(UINT dpi);
+    void fitFont(UINT dpi);
     void timer1Tick();
     HBRUSH controlBrush(HWND control, HDC dc);
 

@@ -82,9 +82,8 @@ int windowCount = 0;
 
 } // namespace
 
-std::vector<HWND> createControls(HWND parent, const Layout::Window &layout)
+void createControls(HWND parent, const Layout::Window &layout, UINT dpi)
 {
-    std::vector<HWND> controls;
     for (const Layout::Control &c : layout.controls) {
         const ControlClass cls = controlClass(c.kind);
         DWORD style = WS_CHILD | cls.style;
@@ -92,17 +91,18 @@ std::vector<HWND> createControls(HWND parent, const Layout::Window &layout)
             style |= WS_VISIBLE;
         if (!c.enabled)
             style |= WS_DISABLED;
-        HWND hwnd = CreateWindowExW(cls.exStyle, cls.name, widen(c.text).c_str(), style, 0, 0, 0, 0,
-            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleW(nullptr),
-            nullptr);
+        // Made where they belong: moving them afterwards costs each a round of messages.
+        const auto [left, top, width, height] = c.twips;
+        HWND hwnd = CreateWindowExW(cls.exStyle, cls.name, widen(c.text).c_str(), style,
+            twipsToPixels(left, dpi), twipsToPixels(top, dpi), twipsToPixels(width, dpi),
+            twipsToPixels(height, dpi), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
+            GetModuleHandleW(nullptr), nullptr);
         if (c.checked)
             SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
-        controls.push_back(hwnd);
     }
-    return controls;
 }
 
-void placeControls(HWND window, const Layout::Window &layout, UINT dpi)
+void sizeClientArea(HWND window, const Layout::Window &layout, UINT dpi)
 {
     RECT frame { 0, 0, twipsToPixels(layout.widthTwips, dpi),
         twipsToPixels(layout.heightTwips, dpi) };
@@ -111,12 +111,29 @@ void placeControls(HWND window, const Layout::Window &layout, UINT dpi)
     AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
     SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void placeControls(HWND window, const Layout::Window &layout, UINT dpi)
+{
     for (const Layout::Control &c : layout.controls) {
         const auto [left, top, width, height] = c.twips;
         SetWindowPos(GetDlgItem(window, c.id), nullptr, twipsToPixels(left, dpi),
             twipsToPixels(top, dpi), twipsToPixels(width, dpi), twipsToPixels(height, dpi),
             SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
+
+UINT followDpi(HWND window, const Layout::Window &layout, WPARAM wParam, LPARAM lParam)
+{
+    const UINT dpi = HIWORD(wParam);
+    const auto *frame = reinterpret_cast<const RECT *>(lParam);
+    SetWindowPos(window, nullptr, frame->left, frame->top, frame->right - frame->left,
+        frame->bottom - frame->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    sizeClientArea(window, layout, dpi);
+    placeControls(window, layout, dpi);
+    // Repainted, controls and all, once the caller has set the new font.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return dpi;
 }
 
 bool textFits(HDC dc, HFONT font, HWND control, Layout::Kind kind, std::string_view text, UINT dpi)

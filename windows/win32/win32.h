@@ -55,11 +55,15 @@ inline int twipsToPixels(int twips, UINT dpi)
 }
 
 // The layout's controls as standard controls, created in tab order (the z-order
-// that Tab follows), each with its Win32 id.
-std::vector<HWND> createControls(HWND parent, const Layout::Window &layout);
+// that Tab follows), each with its Win32 id, in place for this DPI.
+void createControls(HWND parent, const Layout::Window &layout, UINT dpi);
 
-// Sizes the client area and places every control for this DPI.
+// The client area for this DPI, and every control moved to its place there.
+void sizeClientArea(HWND window, const Layout::Window &layout, UINT dpi);
 void placeControls(HWND window, const Layout::Window &layout, UINT dpi);
+// On WM_DPICHANGED: the suggested frame, then the layout at the new DPI, which
+// it returns; the caller fits its font to it.
+UINT followDpi(HWND window, const Layout::Window &layout, WPARAM wParam, LPARAM lParam);
 
 // The system's message font at this DPI, shrunk until every text of the
 // window, including extra ones it will show later, reads in full in its control.
