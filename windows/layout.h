@@ -41,12 +41,11 @@ struct Window {
     std::span<const Control> controls; // in tab order
 };
 
-// The main window's light blue, and the system colour of its labels and check boxes.
+// The main window's light blue. Check boxes and labels stand on the system
+// colour for highlighted text (HighlightTextColour); text boxes and buttons
+// keep the window system's own colours.
 constexpr Colour WakeprobeBackColour = 0x00FF8080;
-constexpr Colour controlBackColour(Kind kind)
-{
-    return kind == Kind::CheckBox || kind == Kind::Label ? HighlightTextColour : SystemColourFlag;
-}
+constexpr bool onHighlightText(Kind kind) { return kind == Kind::CheckBox || kind == Kind::Label; }
 
 extern const Window Wakeprobe;
 extern const Window Form1;

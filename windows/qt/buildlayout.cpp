@@ -54,7 +54,7 @@ void buildFromLayout(QWidget *window, const Layout::Window &layout)
             w->hide();
         if (!c.accessibleName.empty())
             w->setAccessibleName(fromStd(c.accessibleName));
-        if (const Colour back = Layout::controlBackColour(c.kind); back != SystemColourFlag)
-            setBackColour(w, back);
+        if (Layout::onHighlightText(c.kind))
+            setBackColour(w, HighlightTextColour);
     }
 }

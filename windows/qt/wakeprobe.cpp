@@ -129,6 +129,10 @@ CheckValue Wakeprobe::check2Value() const { return Check2->isChecked() ? 1 : 0; 
 void Wakeprobe::setCheck2Value(CheckValue value) { Check2->setChecked(value != 0); }
 void Wakeprobe::setCheck2Caption(std::string_view caption)
 {
+    // Every prompt tick sets the same caption: only a change is worth a new
+    // name, which a screen reader would announce each time.
+    if (Check2->text() == fromStd(caption))
+        return;
     Check2->setText(fromStd(caption));
     // A screen reader announces the prompt itself while there is one.
     Check2->setAccessibleName(

@@ -107,7 +107,7 @@ HBRUSH Wakeprobe::controlBrush(HWND child, HDC dc)
     for (const Layout::Control &each : Layout::Wakeprobe.controls)
         if (each.id == id)
             c = &each;
-    if (c == nullptr || Layout::controlBackColour(c->kind) != HighlightTextColour)
+    if (c == nullptr || !Layout::onHighlightText(c->kind))
         return nullptr;
     HBRUSH brush = GetSysColorBrush(COLOR_HIGHLIGHTTEXT);
     COLORREF colour = GetSysColor(COLOR_HIGHLIGHTTEXT);
@@ -157,7 +157,12 @@ CheckValue Wakeprobe::check2Value() const { return checkValue(control("Check2"))
 void Wakeprobe::setCheck2Value(CheckValue value) { setCheckValue(control("Check2"), value); }
 void Wakeprobe::setCheck2Caption(std::string_view caption)
 {
-    SetWindowTextW(control("Check2"), widen(caption).c_str());
+    // Every prompt tick sets the same caption: only a change is worth a
+    // repaint and a new name for screen readers.
+    const std::wstring wide = widen(caption);
+    if (windowText(control("Check2")) == wide)
+        return;
+    SetWindowTextW(control("Check2"), wide.c_str());
     // A screen reader announces the prompt itself while there is one.
     setAccessibleName(control("Check2"), caption.empty() ? Layout::PromptAccessibleName : caption);
 }

@@ -80,6 +80,20 @@ RECT textRoom(HWND control, Layout::Kind kind, UINT dpi)
 
 int windowCount = 0;
 
+bool textFits(HDC dc, HFONT font, HWND control, Layout::Kind kind, std::string_view text, UINT dpi)
+{
+    const RECT room = textRoom(control, kind, dpi);
+    RECT needed { 0, 0, room.right - room.left, 0 };
+    const bool oneLine = kind == Layout::Kind::TextBox || kind == Layout::Kind::CommandButton;
+    const std::wstring wide = widen(text);
+    HGDIOBJ old = SelectObject(dc, font);
+    DrawTextW(dc, wide.c_str(), int(wide.size()), &needed,
+        DT_CALCRECT | DT_NOPREFIX | (oneLine ? DT_SINGLELINE : DT_WORDBREAK));
+    SelectObject(dc, old);
+    // A word wider than the room widens the rectangle instead of wrapping.
+    return needed.right <= room.right - room.left && needed.bottom <= room.bottom - room.top;
+}
+
 } // namespace
 
 void createControls(HWND parent, const Layout::Window &layout, UINT dpi)
@@ -134,20 +148,6 @@ UINT followDpi(HWND window, const Layout::Window &layout, WPARAM wParam, LPARAM 
     // Repainted, controls and all, once the caller has set the new font.
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return dpi;
-}
-
-bool textFits(HDC dc, HFONT font, HWND control, Layout::Kind kind, std::string_view text, UINT dpi)
-{
-    const RECT room = textRoom(control, kind, dpi);
-    RECT needed { 0, 0, room.right - room.left, 0 };
-    const bool oneLine = kind == Layout::Kind::TextBox || kind == Layout::Kind::CommandButton;
-    const std::wstring wide = widen(text);
-    HGDIOBJ old = SelectObject(dc, font);
-    DrawTextW(dc, wide.c_str(), int(wide.size()), &needed,
-        DT_CALCRECT | DT_NOPREFIX | (oneLine ? DT_SINGLELINE : DT_WORDBREAK));
-    SelectObject(dc, old);
-    // A word wider than the room widens the rectangle instead of wrapping.
-    return needed.right <= room.right - room.left && needed.bottom <= room.bottom - room.top;
 }
 
 Gdi<HFONT> fittedFont(HWND window, const Layout::Window &layout, UINT dpi,

@@ -69,7 +69,6 @@ UINT followDpi(HWND window, const Layout::Window &layout, WPARAM wParam, LPARAM 
 // window, including extra ones it will show later, reads in full in its control.
 Gdi<HFONT> fittedFont(HWND window, const Layout::Window &layout, UINT dpi,
     const std::vector<std::pair<std::string_view, std::string_view>> &later = {});
-bool textFits(HDC dc, HFONT font, HWND control, Layout::Kind kind, std::string_view text, UINT dpi);
 
 // The program ends when the last of its windows is destroyed.
 void windowOpened();
