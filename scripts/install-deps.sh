@@ -7,7 +7,7 @@ set -euo pipefail
 
 what=${1:-build}
 
-build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-wayland fonts-dejavu-core
+build_pkgs=(cmake ninja-build g++ qt6-base-dev libxcb1-dev qt6-wayland fonts-dejavu-core
     libcanberra0 libcanberra-pulse sound-theme-freedesktop)
 # A real X server, a window manager, a headless Wayland compositor with
 # XWayland, the tools the end-to-end tests use to drive the program from

@@ -24,4 +24,13 @@ std::int32_t SetWindowPos(WindowHandle hWnd, std::intptr_t hWndInsertAfter, std:
 // with any other value, leaves it and returns 0.
 std::int32_t SetTopmost(const WindowHandle &hWnd, const Truth &on);
 
+// Brings a window that is minimised, or on a workspace that is not shown, back
+// to where the user is looking, keeping its size and place. Each window system
+// has its own body; where it cannot, it leaves the window as it is.
+void ShowInView(WindowHandle hWnd);
+
+// What a prompt asks of the window: with on exactly True it is first shown in
+// view, then joins the band; otherwise this is SetTopmost alone.
+std::int32_t SetTopmostInView(const WindowHandle &hWnd, const Truth &on);
+
 } // namespace Module1

@@ -3,6 +3,8 @@
 # Runs a command in a private X session: Xvfb, the openbox window manager, and a
 # D-Bus session bus on which the accessibility bus can start, so that the
 # program's controls can be read from outside as a screen reader reads them.
+# WAKEPROBER_WM names another window manager to try by hand, for example
+# WAKEPROBER_WM="xfwm4 --compositor=off".
 set -euo pipefail
 
 work=$(mktemp -d)
@@ -22,7 +24,7 @@ done
 [ -s "$work/display" ] || { echo "Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$work/display")"
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
+${WAKEPROBER_WM:-openbox --sm-disable} >"$work/wm.log" 2>&1 &
 wm_pid=$!
 for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break

@@ -14,6 +14,8 @@ struct Call {
     std::uint32_t flags;
 };
 std::vector<Call> calls;
+std::vector<WindowHandle> shownInView; // and when: how many calls had come before
+std::size_t callsBeforeShown = 0;
 std::int32_t nextResult = 1;
 
 } // namespace
@@ -26,6 +28,12 @@ std::int32_t Module1::SetWindowPos(WindowHandle hWnd, std::intptr_t after, std::
     return nextResult;
 }
 
+void Module1::ShowInView(WindowHandle hWnd)
+{
+    shownInView.push_back(hWnd);
+    callsBeforeShown = calls.size();
+}
+
 class TestModule1 : public QObject {
     Q_OBJECT
 
@@ -36,32 +44,42 @@ private slots:
 
 void TestModule1::setTopmost_data()
 {
+    QTest::addColumn<bool>("inView");
     QTest::addColumn<int>("on");
     QTest::addColumn<int>("systemResult");
     QTest::addColumn<qint64>("expectedAfter");
     QTest::addColumn<int>("expectedResult");
 
-    QTest::newRow("true succeeds") << -1 << 1 << qint64(-1) << 1;
-    QTest::newRow("true fails") << -1 << 0 << qint64(-1) << 0;
-    QTest::newRow("true passes the call's value") << -1 << 7 << qint64(-1) << 7;
-    QTest::newRow("false") << 0 << 1 << qint64(-2) << 0;
-    QTest::newRow("false when the call fails") << 0 << 0 << qint64(-2) << 0;
-    QTest::newRow("one is not true") << 1 << 1 << qint64(-2) << 0;
-    QTest::newRow("other value") << 255 << 1 << qint64(-2) << 0;
+    // SetTopmostInView makes the same call and gives the same result.
+    for (const bool inView : { false, true }) {
+        const auto row = [inView](const char *name) -> QTestData & {
+            return QTest::addRow("%s%s", inView ? "in view, " : "", name) << inView;
+        };
+        row("true succeeds") << -1 << 1 << qint64(-1) << 1;
+        row("true fails") << -1 << 0 << qint64(-1) << 0;
+        row("true passes the call's value") << -1 << 7 << qint64(-1) << 7;
+        row("false") << 0 << 1 << qint64(-2) << 0;
+        row("false when the call fails") << 0 << 0 << qint64(-2) << 0;
+        row("one is not true") << 1 << 1 << qint64(-2) << 0;
+        row("other value") << 255 << 1 << qint64(-2) << 0;
+    }
 }
 
 void TestModule1::setTopmost()
 {
+    QFETCH(bool, inView);
     QFETCH(int, on);
     QFETCH(int, systemResult);
     QFETCH(qint64, expectedAfter);
     QFETCH(int, expectedResult);
 
     calls.clear();
+    shownInView.clear();
     nextResult = systemResult;
     const WindowHandle hWnd = 0x4600003;
     const Truth flag = static_cast<Truth>(on);
-    QCOMPARE(Module1::SetTopmost(hWnd, flag), expectedResult);
+    const auto call = inView ? &Module1::SetTopmostInView : &Module1::SetTopmost;
+    QCOMPARE(call(hWnd, flag), expectedResult);
     QCOMPARE(calls.size(), std::size_t(1));
     const Call &c = calls.front();
     QCOMPARE(c.hWnd, hWnd);
@@ -69,6 +87,13 @@ void TestModule1::setTopmost()
     QCOMPARE(c.flags, Module1::SWP_NOMOVE | Module1::SWP_NOSIZE);
     QCOMPARE(c.flags, 3u);
     QVERIFY(c.x == 0 && c.y == 0 && c.cx == 0 && c.cy == 0);
+
+    // Only a call to join the band shows the window first, before the band.
+    const bool shows = inView && on == -1;
+    QCOMPARE(
+        shownInView, shows ? std::vector<WindowHandle> { hWnd } : std::vector<WindowHandle> {});
+    if (shows)
+        QCOMPARE(callsBeforeShown, std::size_t(0));
 }
 
 QTEST_APPLESS_MAIN(TestModule1)

@@ -19,7 +19,7 @@
 
 Wakeprobe::Wakeprobe(QWidget *parent)
     : QWidget(parent)
-    , m_cycle(*this, &Module1::SetTopmost)
+    , m_cycle(*this, &Module1::SetTopmostInView)
 {
     setBackColour(this, Layout::WakeprobeBackColour);
     buildControls();

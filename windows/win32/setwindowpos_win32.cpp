@@ -12,3 +12,12 @@ std::int32_t Module1::SetWindowPos(WindowHandle hWnd, std::intptr_t hWndInsertAf
         ? 1
         : 0;
 }
+
+void Module1::ShowInView(WindowHandle hWnd)
+{
+    // SetWindowPos leaves a minimised window minimised. SW_SHOWNOACTIVATE brings
+    // it back at its last size and place; activating is left to SetWindowPos.
+    const HWND window = reinterpret_cast<HWND>(hWnd);
+    if (IsIconic(window))
+        ShowWindow(window, SW_SHOWNOACTIVATE);
+}

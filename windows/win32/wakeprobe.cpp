@@ -30,7 +30,7 @@ HWND Wakeprobe::open(int showCommand)
 
 Wakeprobe::Wakeprobe(HWND hwnd)
     : m_hwnd(hwnd)
-    , m_cycle(*this, &Module1::SetTopmost)
+    , m_cycle(*this, &Module1::SetTopmostInView)
 {
     const UINT dpi = GetDpiForWindow(m_hwnd);
     createControls(m_hwnd, Layout::Wakeprobe, dpi);
