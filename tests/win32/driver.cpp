@@ -158,12 +158,36 @@ int cycle()
     shown = nextText1(shown);
     check(shown == Prefix + "-2", "started again, the prompt goes on: " + shown);
 
-    // Without the beep no bell rings.
+    // Without the beep no bell rings. Minimised, the prompt restores the window
+    // at its size and place, into the band.
     click(item("Check3"));
-    for (int i = 0; i < 7; ++i)
+    shown = nextText1(shown);
+    RECT placed {}, now {};
+    GetWindowRect(mainWindow, &placed);
+    ShowWindow(mainWindow, SW_MINIMIZE);
+    check(waitFor([] { return IsIconic(mainWindow) != FALSE; }), "minimised from outside");
+    for (int i = 0; i < 4; ++i)
+        shown = nextText1(shown);
+    GetWindowRect(mainWindow, &now);
+    check(shown == Prefix + "-1" && !IsIconic(mainWindow) && topmost(),
+        "the prompt restores a minimised window into the band: " + shown);
+    check(EqualRect(&placed, &now), "at its size and place");
+    for (int i = 0; i < 2; ++i)
         shown = nextText1(shown);
     check(shown == Prefix + "-3", "a cycle with the beep off: " + shown);
     ask("bells 7");
+
+    // With "Window to front" unticked a minimised window stays minimised.
+    click(item("Check4"));
+    ShowWindow(mainWindow, SW_MINIMIZE);
+    waitFor([] { return IsIconic(mainWindow) != FALSE; });
+    for (int i = 0; i < 5; ++i)
+        shown = nextText1(shown);
+    check(shown == Prefix + "-2" && IsIconic(mainWindow) && !topmost(),
+        "without Window to front the prompt leaves it minimised: " + shown);
+    click(item("Check4"));
+    ShowWindow(mainWindow, SW_RESTORE);
+    check(waitFor([] { return IsIconic(mainWindow) == FALSE; }), "restored from outside");
 
     // An interval too large pauses with a message and clears the prompt.
     type("Text2", "1e308");
@@ -191,34 +215,46 @@ std::string focusedName()
     return "nothing";
 }
 
+// Keys sent from the X side reach the program in their own time: each read
+// waits, with a deadline, for what the key is to change.
+std::string focusAfter(const std::string &key)
+{
+    const HWND before = focused();
+    act("key " + key);
+    waitFor([before] { return focused() != before; });
+    return focusedName();
+}
+
+bool started(int value, const char *caption)
+{
+    return checked("Check1") == value && text(item("Check1")) == caption;
+}
+
 // Keys come from the X side, as a user's do: Tab and Shift+Tab in tab order
 // (not the labels, not the disabled prompt box), Space on the start box.
 void keyboard()
 {
     act("activate");
-    act("key Tab");
-    std::string order = focusedName();
-    for (int i = 0; i < 8; ++i) {
-        act("key Tab");
-        order += " " + focusedName();
-    }
+    waitFor([] { return focused() != nullptr; });
+    std::string order = focusAfter("Tab");
+    for (int i = 0; i < 8; ++i)
+        order += " " + focusAfter("Tab");
     // Whichever control Tab reached first, the order goes round the tab stops.
     const std::string round = "Check1 Text1 Check3 Text2 Text3 Check4 Command1 Command2 ";
     const std::string stops = round + round;
     check(order.size() > 6 && stops.find(order) != std::string::npos, "Tab order: " + order);
     const std::string before = focusedName();
-    act("key shift+Tab");
-    const std::string back = focusedName();
+    const std::string back = focusAfter("shift+Tab");
     check(stops.find(back + " " + before) != std::string::npos,
         "Shift+Tab goes back from " + before + " to " + back);
-    while (focusedName() != "Check1" && focusedName() != "nothing")
-        act("key Tab");
+    for (int i = 0; i < 9 && focusedName() != "Check1"; ++i)
+        focusAfter("Tab");
     act("key space");
-    check(checked("Check1") == 1 && text(item("Check1")) == "Stop Wakeprobe", "Space starts it");
+    check(waitFor([] { return started(1, "Stop Wakeprobe"); }), "Space starts it");
     act("key space");
-    check(checked("Check1") == 0 && text(item("Check1")) == "Start Wakeprobe", "and pauses it");
-    while (focusedName() != "Command1" && focusedName() != "nothing")
-        act("key Tab");
+    check(waitFor([] { return started(0, "Start Wakeprobe"); }), "and pauses it");
+    for (int i = 0; i < 9 && focusedName() != "Command1"; ++i)
+        focusAfter("Tab");
     act("key Return");
     check(waitFor([] { return FindWindowW(L"Form1", nullptr) != nullptr; }), "Enter presses Help");
 }

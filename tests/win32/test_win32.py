@@ -49,7 +49,9 @@ def answer(question, wid, bells, base, outdir):
         return "ok" if ok else "no: _NET_WM_STATE %r, window %r" % (
             wm_state(wid).strip(), client_named("Wakeprober"))
     if question[0] == "colour":
-        seen = pixel(wid, (int(question[1]), int(question[2])))
+        # The tick is handled; its repaint reaches the X side a moment later.
+        at = (int(question[1]), int(question[2]))
+        seen = wait_for(lambda: (p := pixel(wid, at)) == question[3] and p, 1) or pixel(wid, at)
         prompt = os.path.join(outdir, "win32-prompt.png")
         if seen == "00FF00" and not os.path.exists(prompt):
             screenshot(wid, prompt)  # the first green flash, for a person to look at
