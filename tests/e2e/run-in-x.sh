@@ -9,7 +9,7 @@ set -euo pipefail
 
 work=$(mktemp -d)
 cleanup() {
-    kill "${wm_pid:-}" "${x_pid:-}" 2>/dev/null || true
+    kill "${wm_pid:-}" "${bus_pid:-}" "${x_pid:-}" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$work"
 }
@@ -24,6 +24,13 @@ done
 [ -s "$work/display" ] || { echo "Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$work/display")"
 
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The session bus comes before the window manager: some (xfwm4) keep their
+# settings on it.
+bus_pid=$(dbus-daemon --session --fork --print-pid --address="unix:path=$work/bus")
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
+
 ${WAKEPROBER_WM:-openbox --sm-disable} >"$work/wm.log" 2>&1 &
 wm_pid=$!
 for _ in $(seq 100); do
@@ -31,12 +38,10 @@ for _ in $(seq 100); do
     sleep 0.05
 done
 
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
 # Qt's accessibility bridge otherwise waits for a desktop to ask for it.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 # Sounds go only to a sound server in this session (the tests start one when
 # they want it), never straight to a sound card of the machine.
 export CANBERRA_DRIVER=pulse
 export NO_AT_BRIDGE=0
-dbus-run-session -- "$@"
+"$@"

@@ -2,11 +2,15 @@
 #include "desktop.h"
 #include "module1.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
 void Module1::ShowInView(WindowHandle hWnd)
 {
+    // On Wayland the compositor alone decides what is shown where.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
     QWidget *window = QWidget::find(static_cast<WId>(hWnd));
     if (window == nullptr || window->windowHandle() == nullptr)
         return;
