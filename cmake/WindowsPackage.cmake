@@ -21,5 +21,7 @@ set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # A 64-bit setup program: the default 32-bit one needs a 32-bit Windows
 # subsystem, which 64-bit-only Wine (as Debian ships it) does not have.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# Files are installed without the time they were built at, so that two builds
+# of a commit make the same setup program.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode\nSetDateSave off")
 include(CPack)

@@ -15,12 +15,13 @@ build_pkgs=(cmake ninja-build g++ qt6-base-dev libxcb1-dev qt6-wayland fonts-dej
 # hear the beep on, clang for the fuzzer, Google Benchmark for
 # the microbenchmarks, mingw-w64 with Wine for the Win32 code, and the checkers
 # and tools of the desktop entry, the metainfo, the Debian package (file for
-# dpkg-shlibdeps, lintian) and its manual page.
+# dpkg-shlibdeps, lintian, hardening-check from devscripts) and its manual
+# page, and diffoscope to show what differs between two builds of a commit.
 test_pkgs=(xvfb xauth openbox weston xwayland xdotool x11-utils imagemagick libx11-dev
     libxdamage-dev xclip
     python3 python3-pyatspi at-spi2-core dbus locales pulseaudio pulseaudio-utils
     clang libbenchmark-dev g++-mingw-w64-x86-64-win32 wine wine64 nsis
-    desktop-file-utils appstream dpkg-dev file lintian man-db)
+    desktop-file-utils appstream dpkg-dev file lintian man-db devscripts diffoscope-minimal)
 
 case "$what" in
 build) pkgs=("${build_pkgs[@]}") ;;

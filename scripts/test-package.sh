@@ -17,6 +17,17 @@ dpkg-deb --field "$deb" Depends Recommends
 # Debian's own checker: any error or warning fails. Overrides, if ever needed,
 # ship in the package with their reasons.
 lintian --fail-on error,warning "$deb"
+# Hardened as Debian's own packages are: no hardening tag even among the
+# pedantic ones, and hardening-check finds every feature. Control-flow
+# protection is marked only where the C library's start files carry the
+# mark too (Debian 13 on; not Debian 12's).
+! lintian --pedantic -I "$deb" | grep -E 'hardening-' || { echo "lintian: hardening tags" >&2; exit 1; }
+unpacked=$(mktemp -d)
+dpkg-deb -x "$deb" "$unpacked"
+cet=()
+readelf -n /usr/lib/x86_64-linux-gnu/crt1.o 2>/dev/null | grep -q 'x86 feature: IBT' || cet=(--nocfprotection)
+hardening-check "${cet[@]}" "$unpacked/usr/bin/wakeprober"
+rm -rf "$unpacked"
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "./$deb"
 trap 'DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get remove -y -qq wakeprober' EXIT
 # The manual page renders without a complaint from man or groff.

@@ -7,6 +7,7 @@ its size and fitted captions at 96 and 144 dpi; its imports; the setup program.
 Usage: test_win32.py BUILD_DIR BELLWATCH OUTDIR   (WINEPREFIX set to an empty folder)"""
 import glob
 import os
+import struct
 import subprocess
 import sys
 
@@ -101,6 +102,14 @@ def imports(check, exe):
     check(dlls and dlls <= SYSTEM_DLLS, "imports only system DLLs: %s" % sorted(dlls))
     size = os.path.getsize(exe)
     check(size <= 512 * 1024, "the .exe is %d KiB" % (size // 1024))
+    flags = {"HIGH_ENTROPY_VA", "DYNAMIC_BASE", "NX_COMPAT"} & set(out.split())
+    check(len(flags) == 3, "ASLR, high-entropy ASLR and NX: %s" % sorted(flags))
+    with open(exe, "rb") as f:
+        image = f.read()
+    pe = struct.unpack_from("<I", image, 0x3C)[0]  # the COFF header follows "PE\0\0"
+    stamp = struct.unpack_from("<I", image, pe + 8)[0]
+    check(stamp == 0, "no build time in the PE header (%d)" % stamp)
+    check(b"stack smashing detected" in image, "the stack protector is linked in")
 
 
 def setup_program(check, setup):
