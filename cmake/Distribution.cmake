@@ -15,9 +15,8 @@ endif()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/CPackDistribution.cmake.in
                ${PROJECT_BINARY_DIR}/CPackDistribution.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackDistribution.cmake)
-# Directories the install step makes would otherwise follow the builder's umask.
-set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
-    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+# Staged directories would otherwise follow the builder's umask.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/CPackDirectoryModes.cmake)
 
 if(MSVC)
     return()
