@@ -16,12 +16,14 @@ build_pkgs=(cmake ninja-build g++ qt6-base-dev libxcb1-dev qt6-wayland fonts-dej
 # the microbenchmarks, mingw-w64 with Wine for the Win32 code, and the checkers
 # and tools of the desktop entry, the metainfo, the Debian package (file for
 # dpkg-shlibdeps, lintian, hardening-check from devscripts) and its manual
-# page, and diffoscope to show what differs between two builds of a commit.
+# page, and faketime and diffoscope to build a commit again later and show
+# what differs.
 test_pkgs=(xvfb xauth openbox weston xwayland xdotool x11-utils imagemagick libx11-dev
     libxdamage-dev xclip
     python3 python3-pyatspi at-spi2-core dbus locales pulseaudio pulseaudio-utils
     clang libbenchmark-dev g++-mingw-w64-x86-64-win32 wine wine64 nsis
-    desktop-file-utils appstream dpkg-dev file lintian man-db devscripts diffoscope-minimal)
+    desktop-file-utils appstream dpkg-dev file lintian man-db devscripts diffoscope-minimal
+    faketime)
 
 case "$what" in
 build) pkgs=("${build_pkgs[@]}") ;;
@@ -62,4 +64,12 @@ if [ "$what" = test ]; then
     if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
         as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
     fi
+fi
+
+# The presets need CMake 3.25 (Debian 12 and Ubuntu 24.04 have it; Ubuntu
+# 22.04's 3.22 would fail on them with a puzzling message).
+cmake_version=$(cmake --version | awk 'NR == 1 {print $3}')
+if ! printf '3.25\n%s\n' "$cmake_version" | sort -V -C; then
+    echo "wakeprober: CMake $cmake_version is too old: 3.25 or newer is needed (Debian 12 or Ubuntu 24.04 on)" >&2
+    exit 1
 fi
