@@ -10,12 +10,12 @@ cmake --preset release >/dev/null
 cmake --build --preset release
 b=build/release
 $b/bench/bench_cycle
-tests/e2e/run-in-x.sh /usr/bin/python3 bench/cost.py $b/windows/qt/wakeprober $b/bench/bare_window $b/bench/xwait
-tests/e2e/run-in-x.sh /usr/bin/python3 bench/ticks.py $b/windows/qt/wakeprober $b/bench/damagewatch
+tests/e2e/run-in-x.sh /usr/bin/python3 bench/cost.py $b/ui/qt/wakeprober $b/bench/bare_window $b/bench/xwait
+tests/e2e/run-in-x.sh /usr/bin/python3 bench/ticks.py $b/ui/qt/wakeprober $b/bench/damagewatch
 # The Windows program under Wine, next to a bare Win32 window (about 3 minutes).
 cmake --preset win64 >/dev/null
 cmake --build --preset win64
 export WINEPREFIX=$PWD/build/win64/benchprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 rm -rf "$WINEPREFIX"
-tests/e2e/run-in-x.sh /usr/bin/python3 bench/cost_win32.py build/win64/windows/win32/wakeprober.exe \
+tests/e2e/run-in-x.sh /usr/bin/python3 bench/cost_win32.py build/win64/ui/win32/wakeprober.exe \
     build/win64/bench/bare_window_win32.exe $b/bench/xwait

@@ -15,8 +15,8 @@ set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF) # the ZIP holds the .exe itself
 set(CPACK_NSIS_PACKAGE_NAME Wakeprober)
 set(CPACK_NSIS_DISPLAY_NAME Wakeprober)
 set(CPACK_NSIS_INSTALLED_ICON_NAME wakeprober.exe)
-set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/windows/win32/wakeprober.ico)
-set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/windows/win32/wakeprober.ico)
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/ui/win32/wakeprober.ico)
+set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/ui/win32/wakeprober.ico)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # A 64-bit setup program: the default 32-bit one needs a 32-bit Windows

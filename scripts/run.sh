@@ -11,4 +11,4 @@ fi
 scripts/install-deps.sh build
 cmake --preset release >/dev/null
 cmake --build --preset release --target wakeprober
-exec build/release/windows/qt/wakeprober
+exec build/release/ui/qt/wakeprober

@@ -12,7 +12,7 @@ commit=$(git rev-parse "${1:-HEAD}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-artefacts=(build/release/wakeprober_*_amd64.deb build/win64/windows/win32/wakeprober.exe
+artefacts=(build/release/wakeprober_*_amd64.deb build/win64/ui/win32/wakeprober.exe
     build/win64/Wakeprober-*-win64.zip build/win64/Wakeprober-*-win64.exe)
 
 build() {

@@ -140,7 +140,7 @@ def setup_program(check, setup):
 def main(build, bellwatch, outdir):
     global DRIVER
     check = Checks()
-    exe = os.path.join(build, "windows", "win32", "wakeprober.exe")
+    exe = os.path.join(build, "ui", "win32", "wakeprober.exe")
     DRIVER = os.path.join(build, "tests", "win32", "driver.exe")
     imports(check, exe)
     subprocess.run(["wineboot", "-i"], check=True, capture_output=True)
