@@ -11,10 +11,7 @@
 namespace {
 
 constexpr double SecondsPerMinute = 60;
-constexpr const char *Title = "Wakeprober";
-constexpr const char *PausedCaption = "Start Wakeprobe";
-constexpr const char *RunningCaption = "Stop Wakeprobe";
-constexpr const char *CountdownPrefix = "Seconds to next Check ";
+constexpr const char *Title = "Wakeprober"; // the program's name, the same in every language
 
 // Counters never wrap: the increment is refused before it is stored.
 void increment(std::int16_t &counter, const char *name)
@@ -38,9 +35,10 @@ double intervalTicks(const WakeprobeControls &window)
 
 } // namespace
 
-ReminderCycle::ReminderCycle(WakeprobeControls &window, SetTopmostFn setTopmost)
+ReminderCycle::ReminderCycle(WakeprobeControls &window, SetTopmostFn setTopmost, CycleTexts texts)
     : m_window(window)
     , m_setTopmost(std::move(setTopmost))
+    , m_texts(std::move(texts))
 {
 }
 
@@ -60,10 +58,10 @@ void ReminderCycle::check1Clicked()
     // Pausing keeps the counters and any prompt as they are.
     if (m_window.check1Value() != 0) {
         m_window.setTimer1Enabled(true);
-        m_window.setCheck1Caption(RunningCaption);
+        m_window.setCheck1Caption(m_texts.running);
     } else {
         m_window.setTimer1Enabled(false);
-        m_window.setCheck1Caption(PausedCaption);
+        m_window.setCheck1Caption(m_texts.paused);
     }
 }
 
@@ -77,7 +75,7 @@ void ReminderCycle::timer1Tick()
     m_window.setText1("");
     // The interval is read again: the countdown shows what is typed now.
     const double left = checkedFinite(intervalTicks(m_window) - SecondCount, "countdown");
-    m_window.setText1(CountdownPrefix + FormatSigned(left));
+    m_window.setText1(m_texts.countdownPrefix + FormatSigned(left));
 
     const double maxFlashes = ReadNumber(m_window.text3());
     const CheckValue resetRequest = m_window.check2Value();
@@ -91,7 +89,7 @@ void ReminderCycle::prompt()
     increment(FlashCount, "FlashCount");
     if (m_window.check4Value() != 0)
         m_setTopmost(m_window.hWnd(), True);
-    m_window.setCheck2Caption(PromptCaption);
+    m_window.setCheck2Caption(m_texts.prompt);
     if (m_window.check3Value() != 0)
         m_window.beep();
     m_window.setCheck2BackColour(m_window.check2BackColour() == White ? Green : White);

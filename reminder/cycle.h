@@ -2,14 +2,30 @@
 #pragma once
 
 #include "controls.h"
+#include "translatable.h"
 
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
-// The prompt box's caption while prompting: the widest text it shows.
-inline constexpr std::string_view PromptCaption = "Do wakeprobe. Click to reset timer";
+//: The flashing prompt box's caption: wraps in about 55 x 62 px, four short lines.
+inline constexpr std::string_view PromptCaption
+    = Translatable("Wakeprobe", "Do wakeprobe. Click to reset timer");
+
+// The texts the cycle writes into the window. English unless the shell hands
+// it the user's language's; the room each has is the layout's (at 96 dpi).
+struct CycleTexts {
+    //: The start box's caption while paused: wraps in about 55 x 70 px, three short lines.
+    std::string paused = Translatable("Wakeprobe", "Start Wakeprobe");
+    //: The start box's caption while running: wraps in about 55 x 70 px, three short lines.
+    std::string running = Translatable("Wakeprobe", "Stop Wakeprobe");
+    //: Shown before the seconds left, on one line of about 160 px with " 1799" after it.
+    //: Keep the blank at the end.
+    std::string countdownPrefix = Translatable("Wakeprobe", "Seconds to next Check ");
+    std::string prompt { PromptCaption };
+};
 
 // Raised when a tick counter would pass 32767, or when the interval arithmetic
 // leaves the range of a double. The tick that raised it stops at that point.
@@ -27,7 +43,7 @@ class ReminderCycle {
 public:
     using SetTopmostFn = std::function<std::int32_t(const WindowHandle &, const Truth &)>;
 
-    ReminderCycle(WakeprobeControls &window, SetTopmostFn setTopmost);
+    ReminderCycle(WakeprobeControls &window, SetTopmostFn setTopmost, CycleTexts texts = {});
 
     void load();
     void check1Clicked();
@@ -46,6 +62,7 @@ private:
 
     WakeprobeControls &m_window;
     SetTopmostFn m_setTopmost;
+    CycleTexts m_texts;
     std::int16_t SecondCount = 0; // ticks since the last reset
     std::int16_t FlashCount = 0; // prompt ticks since the last reset
 };

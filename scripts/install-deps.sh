@@ -7,7 +7,8 @@ set -euo pipefail
 
 what=${1:-build}
 
-build_pkgs=(cmake ninja-build g++ qt6-base-dev libxcb1-dev qt6-wayland fonts-dejavu-core
+build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools libxcb1-dev
+    qt6-wayland fonts-dejavu-core
     libcanberra0 libcanberra-pulse sound-theme-freedesktop)
 # A real X server, a window manager, a headless Wayland compositor with
 # XWayland, the tools the end-to-end tests use to drive the program from
@@ -60,10 +61,13 @@ install "${pkgs[@]}"
 if [ "$what" = test ]; then
     # The fuzzer's runtime is in the compiler-rt package of clang's own version.
     install "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
-    # The number tests check that a comma-decimal locale changes nothing.
-    if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-        as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
-    fi
+    # The number tests check that a comma-decimal locale changes nothing, and
+    # the programs run in each language they have.
+    for l in de_DE es_ES fr_FR pt_BR ru_RU; do
+        if ! locale -a 2>/dev/null | grep -qi "^$l\.utf-\?8$"; then
+            as_root localedef -i "$l" -f UTF-8 "$l.UTF-8"
+        fi
+    done
 fi
 
 # The presets need CMake 3.25 (Debian 12 and Ubuntu 24.04 have it; Ubuntu

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "translatable.h"
 #include "types.h"
 
 #include <span>
@@ -53,11 +54,21 @@ extern const Window Form1;
 // The control of that name, or nullptr.
 const Control *find(const Window &window, std::string_view name);
 
-// Texts that a control shows at some point, not at load: the font must fit them too.
-constexpr std::string_view OverflowMessage = "Interval or limit too large";
-constexpr std::string_view WidestCountdowns[]
-    = { "Seconds to next Check  1799", "Seconds to next Check -21", OverflowMessage };
-constexpr std::string_view PromptAccessibleName = "Prompt";
+//: A text box's caption: wraps in about 73 x 33 px, two short lines.
+constexpr std::string_view MinutesCaption
+    = Translatable("Wakeprobe", "Minutes till timer triggers");
+//: A text box's caption: wraps in about 73 x 33 px, two short lines.
+constexpr std::string_view FlashesCaption
+    = Translatable("Wakeprobe", "Flashes/Beeps till auto reset");
+
+// Texts that a control shows at some point, not at load: the font must fit
+// them too. The countdown is its prefix followed by one of the widest numbers.
+//: Shown in the countdown box, on one line of about 160 px, when a setting is too large.
+constexpr std::string_view OverflowMessage
+    = Translatable("Wakeprobe", "Interval or limit too large");
+constexpr std::string_view WidestNumbers[] = { " 1799", "-21" };
+//: What a screen reader calls the prompt box while it has no caption.
+constexpr std::string_view PromptAccessibleName = Translatable("Wakeprobe", "Prompt");
 
 // The help window's texts. Paragraphs are real line breaks: the runs of
 // blanks of old would only push text to a new line for one font at one size.

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-"""Takes the README's pictures of both windows as a user first sees them, and of a prompt."""
+"""Takes the README's pictures of both windows as a user first sees them, of a prompt, and
+of the main window as a German user sees it."""
 import sys
 import time
 
@@ -21,6 +22,12 @@ def main(binary, outdir):
         screenshot(program.wid, outdir + "/prompt.png")
     finally:
         program.kill()
+    german = Program(binary, env={"LANG": "de_DE.UTF-8", "LANGUAGE": None, "LC_ALL": None},
+                     countdown="Restzeit")
+    try:
+        screenshot(german.wid, outdir + "/main-window-de.png")
+    finally:
+        german.kill()
 
 
 if __name__ == "__main__":

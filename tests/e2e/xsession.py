@@ -148,15 +148,17 @@ def find_accessible(root, role, name):
 class Program:
     """The real binary, its main window's id, and its countdown read over AT-SPI."""
 
-    def __init__(self, binary, env=None, x11=True):
+    def __init__(self, binary, env=None, x11=True, countdown="Countdown"):
         """env: variables to set, or to unset where the value is None; x11: whether
-        the window is to be found on this X display."""
+        the window is to be found on this X display; countdown: the countdown box's
+        name for screen readers, in the program's language."""
         environ = {**os.environ, **(env or {})}
         self.proc = subprocess.Popen([binary], stderr=subprocess.DEVNULL,
                                      env={k: v for k, v in environ.items() if v is not None})
         self.wid = wait_for(lambda: (clients_of(self.proc.pid) or [None])[0], 10, 0.01) if x11 else None
         self.app = accessible_app(self.proc.pid)
-        self._text1 = self.accessible(pyatspi.ROLE_TEXT, "Countdown")
+        self.countdown = countdown
+        self._text1 = self.accessible(pyatspi.ROLE_TEXT, countdown)
 
     def accessible(self, role, name):
         return find_accessible(self.app, role, name) if self.app else None
@@ -175,7 +177,7 @@ class Program:
         shown = []
 
         def on_insert(event):
-            if event.source and event.source.name == "Countdown" and event.any_data:
+            if event.source and event.source.name == self.countdown and event.any_data:
                 shown.append((time.monotonic(), event.any_data))
 
         def tick():

@@ -2,15 +2,19 @@
 #include "fitting.h"
 #include "form1.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 
 class TestForm1 : public QObject {
     Q_OBJECT
 
 private slots:
     void layoutAndTexts();
+    void everyLanguageFits_data();
+    void everyLanguageFits();
     void exitClosesIt();
 };
 
@@ -45,6 +49,39 @@ void TestForm1::layoutAndTexts()
     for (QLabel *label : { label1, label2, label3 })
         QVERIFY2(fits(label->font(), { label->text(), label->size(), true }),
             qPrintable(label->objectName()));
+}
+
+void TestForm1::everyLanguageFits_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    for (const QString &qm : QDir(QStringLiteral(":/i18n")).entryList())
+        QTest::newRow(qPrintable(qm)) << QStringLiteral(":/i18n/") + qm;
+}
+
+// Each language's help reads in full, in a font no smaller than English's.
+void TestForm1::everyLanguageFits()
+{
+    QFETCH(QString, catalogue);
+    const qreal englishPoints
+        = Form1().findChild<QLabel *>(QStringLiteral("Label1"))->font().pointSizeF();
+    QTranslator translator;
+    QVERIFY(translator.load(catalogue));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    Form1 form;
+    auto *instructions = form.findChild<QLabel *>(QStringLiteral("Label1"));
+    QVERIFY(!instructions->text().startsWith(QStringLiteral("Wakeprober reminds")));
+    for (QLabel *label : form.findChildren<QLabel *>())
+        QVERIFY2(fits(label->font(), { label->text(), label->size(), true }),
+            qPrintable(label->objectName()));
+    auto *exit = form.findChild<QPushButton *>(QStringLiteral("Command1"));
+    QVERIFY(fits(exit->font(), { exit->text(), exit->size() - QSize(8, 4), false }));
+    QVERIFY2(instructions->font().pointSizeF() >= englishPoints,
+        qPrintable(QStringLiteral("%1 pt, English %2 pt")
+                       .arg(instructions->font().pointSizeF())
+                       .arg(englishPoints)));
+    // The instructions keep a paragraph for each point, and say how numbers are written.
+    QCOMPARE(instructions->text().count(QLatin1Char('\n')), 7);
+    QVERIFY(instructions->text().contains(QStringLiteral("0.5")));
 }
 
 void TestForm1::exitClosesIt()

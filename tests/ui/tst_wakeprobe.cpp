@@ -2,14 +2,17 @@
 #include "checkbox.h"
 #include "fitting.h"
 #include "form1.h"
+#include "texts.h"
 #include "wakeprobe.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 
@@ -22,6 +25,7 @@ private slots:
     void controlsAsLaidOut_data();
     void controlsAsLaidOut();
     void windowAndColours();
+    void everyCaptionFits_data();
     void everyCaptionFits();
     void timerRunsOnlyWhenStarted();
     void promptBoxFlashesAndTakesAClickAnywhere();
@@ -141,34 +145,69 @@ void TestWakeprobe::windowAndColours()
     QCOMPARE(child("Label3")->font().pointSize(), 12);
 }
 
+void TestWakeprobe::everyCaptionFits_data()
+{
+    // English, and each language built in; its texts may not shrink the font.
+    QTest::addColumn<QString>("catalogue");
+    QTest::newRow("English") << QString();
+    for (const QString &qm : QDir(QStringLiteral(":/i18n")).entryList())
+        QTest::newRow(qPrintable(qm)) << QStringLiteral(":/i18n/") + qm;
+}
+
 void TestWakeprobe::everyCaptionFits()
 {
+    QFETCH(QString, catalogue);
+    const qreal englishPoints = child("Check1")->font().pointSizeF();
+    QTranslator translator;
+    if (!catalogue.isEmpty()) {
+        QVERIFY(translator.load(catalogue));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        m_window = std::make_unique<Wakeprobe>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY2(child<CheckBox>("Check1")->text() != QStringLiteral("Start Wakeprobe"),
+            "the catalogue is in use");
+    }
+    const auto fitsIn = [](QWidget *w, const QString &text, QSize room, bool wrap) {
+        return fits(w->font(), { text, room, wrap });
+    };
     for (const char *name : { "Check1", "Check3", "Check4" }) {
         auto *box = child<CheckBox>(name);
-        QVERIFY2(fits(box->font(), { box->text(), box->captionRect().size(), true }), name);
+        QVERIFY2(fitsIn(box, box->text(), box->captionRect().size(), true), name);
     }
     for (const char *name : { "Label1", "Label2" }) {
         auto *label = child<QLabel>(name);
-        QVERIFY2(fits(label->font(), { label->text(), label->contentsRect().size(), true }), name);
+        QVERIFY2(fitsIn(label, label->text(), label->contentsRect().size(), true), name);
+    }
+    for (const char *name : { "Command1", "Command2" }) {
+        auto *button = child<QPushButton>(name);
+        QVERIFY2(fitsIn(button, button->text(), button->size() - QSize(8, 4), false), name);
     }
     auto *check1 = child<CheckBox>("Check1");
     check1->click();
-    QVERIFY(fits(check1->font(), { check1->text(), check1->captionRect().size(), true }));
+    QVERIFY(fitsIn(check1, check1->text(), check1->captionRect().size(), true));
 
     auto *text1 = child<QLineEdit>("Text1");
+    const QSize line = text1->contentsRect().size() - QSize(8, 0);
+    for (const std::string &later : widestCountdowns())
+        QVERIFY2(fitsIn(text1, QString::fromStdString(later), line, false), later.c_str());
     child<QLineEdit>("Text2")->setText("0.05");
     for (int tick = 1; tick <= 4; ++tick) {
         m_window->timer1Tick();
         // Unscrolled, the start of the text is shown: all of it when it fits.
         QCOMPARE(text1->cursorPosition(), text1->text().size());
-        QVERIFY2(fits(text1->font(),
-                     { text1->text(), text1->contentsRect().size() - QSize(8, 0), false }),
-            qPrintable(text1->text()));
+        QVERIFY2(fitsIn(text1, text1->text(), line, false), qPrintable(text1->text()));
     }
-    QCOMPARE(text1->text(), QStringLiteral("Seconds to next Check -1"));
+    QCOMPARE(text1->text(), QString::fromStdString(translatedCycleTexts().countdownPrefix + "-1"));
     auto *check2 = child<CheckBox>("Check2");
-    QVERIFY(fits(check2->font(), { check2->text(), check2->captionRect().size(), true }));
+    QCOMPARE(check2->text(), QString::fromStdString(translated("Wakeprobe", PromptCaption)));
+    QVERIFY(fitsIn(check2, check2->text(), check2->captionRect().size(), true));
+    QVERIFY2(text1->font().pointSizeF() >= englishPoints,
+        qPrintable(QStringLiteral("%1 pt, English %2 pt")
+                       .arg(text1->font().pointSizeF())
+                       .arg(englishPoints)));
     QVERIFY2(text1->font().pointSizeF() >= 6.5, "the fitted font is too small to read");
+    m_window.reset(); // built with the catalogue, so gone before it
 }
 
 void TestWakeprobe::timerRunsOnlyWhenStarted()

@@ -12,9 +12,11 @@
 //   driver fit     the real windows built in this process: every caption fits
 #include "form1.h"
 #include "layout.h"
+#include "texts.h"
 #include "wakeprobe.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 
@@ -353,16 +355,40 @@ void fit()
     for (const Layout::Control &c : Layout::Wakeprobe.controls)
         if (c.visible)
             check(readsInFull(item(c.name), c.kind, text(item(c.name))), std::string(c.name) + at);
-    for (std::string_view later : Layout::WidestCountdowns)
-        check(readsInFull(item("Text1"), Layout::Kind::TextBox, std::string(later)),
-            "\"" + std::string(later) + "\"" + at);
-    check(readsInFull(item("Check2"), Layout::Kind::CheckBox, std::string(PromptCaption)),
-        "the prompt caption" + at);
+    for (const std::string &later : widestCountdowns())
+        check(readsInFull(item("Text1"), Layout::Kind::TextBox, later), "\"" + later + "\"" + at);
+    for (const std::string &caption :
+        { translated("Wakeprobe", PromptCaption), translatedCycleTexts().running })
+        check(readsInFull(item("Check2"), Layout::Kind::CheckBox, caption),
+            "\"" + caption + "\"" + at);
     HWND help = Form1::show();
     for (const Layout::Control &c : Layout::Form1.controls)
         check(
             readsInFull(GetDlgItem(help, c.id), c.kind, narrow(windowText(GetDlgItem(help, c.id)))),
             "help " + std::string(c.name) + at);
+
+    // For the Linux side, which knows the catalogues: the fitted font's
+    // height in pixels, and what each control says in this language.
+    const auto height = [](HWND control) {
+        LOGFONTW font {};
+        GetObjectW(
+            reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+        return std::labs(font.lfHeight);
+    };
+    std::printf("font %u %ld %ld\n", GetDpiForWindow(mainWindow), height(item("Check1")),
+        height(GetDlgItem(help, Layout::find(Layout::Form1, "Label1")->id)));
+    for (const auto &[window, layout] :
+        { std::pair { mainWindow, &Layout::Wakeprobe }, std::pair { help, &Layout::Form1 } })
+        for (const Layout::Control &c : layout->controls) {
+            const auto oneLine = [](std::string text) {
+                for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos;)
+                    text.replace(at, 1, "\\n");
+                return text;
+            };
+            std::printf("text %s\t%s\t%s\n", std::string(layout->name).c_str(),
+                oneLine(std::string(c.text)).c_str(),
+                oneLine(narrow(windowText(GetDlgItem(window, c.id)))).c_str());
+        }
 }
 
 } // namespace

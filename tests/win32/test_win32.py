@@ -12,6 +12,8 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), ".."))
+from catalogues import all_catalogues  # noqa: E402
 from xsession import (Bells, Checks, client_named, client_stacking, pixel, screenshot,  # noqa: E402
                       wait_for, window_property, wm_state)
 
@@ -73,12 +75,18 @@ def answer(question, wid, bells, base, outdir):
     return "no: unknown question"
 
 
-def drive(check, mode, wid=None, bells=None, outdir=None):
-    """Runs the driver, counting its checks and answering its questions."""
-    driver = wine(DRIVER, mode, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+def drive(check, mode, wid=None, bells=None, outdir=None, env=None):
+    """Runs the driver, counting its checks and answering its questions; returns the
+    lines it reports for this side (font heights and texts)."""
+    driver = wine(DRIVER, mode, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True,
+                  env={**os.environ, **(env or {})})
     base = bells.count if bells else 0
+    reported = []
     for line in driver.stdout:
         line = line.rstrip("\r\n")
+        if line.startswith(("font ", "text ")):
+            reported.append(line)
+            continue
         if line.startswith(("ok ", "FAIL ")):
             print(line, flush=True)
             check.passed += line.startswith("ok ")
@@ -93,6 +101,29 @@ def drive(check, mode, wid=None, bells=None, outdir=None):
         driver.stdin.write(reply + "\n")
         driver.stdin.flush()
     driver.wait()
+    return reported
+
+
+def languages(check, dpi):
+    """Every catalogue under its locale, as Windows picks the string table by the display
+    language: each control says what the catalogue says, every text fits (the driver's
+    checks), in a font no smaller than English's."""
+    english = drive(check, "fit", env={"LANG": "C"})
+    english_font = [int(n) for n in english[0].split()[2:]]
+    for catalogue in all_catalogues():
+        reported = drive(check, "fit", env={"LANG": catalogue.locale()})
+        font = [int(n) for n in reported[0].split()[2:]]
+        check(all(a >= b for a, b in zip(font, english_font)) and len(font) == 2,
+              "%s at %d dpi: the fonts are %r px high, English %r"
+              % (catalogue.language, dpi, font, english_font))
+        wrong = []
+        for line in reported[1:]:
+            context, source, shown = line[len("text "):].split("\t")
+            expected = catalogue(context, source.replace("\\n", "\n")).replace("\n", "\\n")
+            if shown != expected:
+                wrong.append((shown, expected))
+        check(not wrong, "%s at %d dpi: every control from its table %r"
+              % (catalogue.language, dpi, wrong[:2]))
 
 
 def imports(check, exe):
@@ -164,8 +195,14 @@ def main(build, bellwatch, outdir):
                 screenshot(wid, os.path.join(outdir, "win32-main-window-150.png"))
         finally:
             program.kill()
-        drive(check, "fit")
+        languages(check, dpi)
     set_dpi(96)
+    # A German user's main window, for a person to look at.
+    program = wine(exe, env={**os.environ, "LANG": "de_DE.UTF-8"})
+    wid = wait_for(lambda: client_named("Wakeprober"), 30, 0.05)
+    screenshot(wid, os.path.join(outdir, "win32-main-window-de.png"))
+    program.kill()
+    wait_for(lambda: client_named("Wakeprober") is None, 10)
 
     for setup in glob.glob(os.path.join(build, "Wakeprober-*-win64.exe")):
         setup_program(check, setup)

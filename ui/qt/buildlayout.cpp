@@ -3,6 +3,7 @@
 
 #include "checkbox.h"
 #include "colours.h"
+#include "texts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,24 +13,24 @@ namespace {
 
 constexpr int TwipsPerPixel = 15; // at 96 dots per inch
 
-QWidget *create(const Layout::Control &c, QWidget *parent)
+QWidget *create(const Layout::Control &c, const QString &text, QWidget *parent)
 {
     switch (c.kind) {
     case Layout::Kind::CheckBox: {
-        auto *box = new CheckBox(fromStd(c.text), parent);
+        auto *box = new CheckBox(text, parent);
         box->setChecked(c.checked);
         return box;
     }
     case Layout::Kind::TextBox:
-        return new QLineEdit(fromStd(c.text), parent);
+        return new QLineEdit(text, parent);
     case Layout::Kind::Label: {
-        auto *label = new QLabel(fromStd(c.text), parent);
+        auto *label = new QLabel(text, parent);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
     case Layout::Kind::CommandButton: {
-        auto *button = new QPushButton(fromStd(c.text), parent);
+        auto *button = new QPushButton(text, parent);
         button->setAutoDefault(true); // Enter, not only Space, presses the focused button
         return button;
     }
@@ -44,7 +45,7 @@ void buildFromLayout(QWidget *window, const Layout::Window &layout)
     window->setObjectName(fromStd(layout.name));
     window->setFixedSize(layout.widthTwips / TwipsPerPixel, layout.heightTwips / TwipsPerPixel);
     for (const Layout::Control &c : layout.controls) {
-        QWidget *w = create(c, window);
+        QWidget *w = create(c, fromStd(translated(layout.name, c.text)), window);
         w->setObjectName(fromStd(c.name));
         const auto [left, top, width, height] = c.twips;
         w->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
@@ -53,7 +54,7 @@ void buildFromLayout(QWidget *window, const Layout::Window &layout)
         if (!c.visible)
             w->hide();
         if (!c.accessibleName.empty())
-            w->setAccessibleName(fromStd(c.accessibleName));
+            w->setAccessibleName(fromStd(translated(layout.name, c.accessibleName)));
         if (Layout::onHighlightText(c.kind))
             setBackColour(w, HighlightTextColour);
     }

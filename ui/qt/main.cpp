@@ -2,6 +2,8 @@
 #include "wakeprobe.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -62,6 +64,13 @@ int main(int argc, char *argv[])
     qtHandler = qInstallMessageHandler(displayAwareHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
+
+    // The desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), from the
+    // catalogues built in; English, the texts' own language, where none fits.
+    QTranslator translator;
+    if (translator.load(
+            QLocale(), QStringLiteral("wakeprober"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(&translator);
 
     // Unloading a window destroys it; the program ends with its last window.
     auto *window = new Wakeprobe;

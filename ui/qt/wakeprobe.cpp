@@ -9,6 +9,7 @@
 #include "form1.h"
 #include "layout.h"
 #include "module1.h"
+#include "texts.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -19,7 +20,7 @@
 
 Wakeprobe::Wakeprobe(QWidget *parent)
     : QWidget(parent)
-    , m_cycle(*this, &Module1::SetTopmostInView)
+    , m_cycle(*this, &Module1::SetTopmostInView, translatedCycleTexts())
 {
     setBackColour(this, Layout::WakeprobeBackColour);
     buildControls();
@@ -71,10 +72,14 @@ void Wakeprobe::fitFont()
     std::vector<TextRoom> texts;
     for (CheckBox *box : { Check1, Check3, Check4 })
         texts.push_back({ box->text(), box->captionRect().size(), true });
-    texts.push_back({ fromStd(PromptCaption), Check2->captionRect().size(), true });
+    texts.push_back(
+        { fromStd(translated("Wakeprobe", PromptCaption)), Check2->captionRect().size(), true });
+    // Whichever of its two captions the start box shows, it fits.
+    texts.push_back(
+        { fromStd(translatedCycleTexts().running), Check1->captionRect().size(), true });
     for (QLabel *label : { Label1, Label2 })
         texts.push_back({ label->text(), label->size(), true });
-    for (std::string_view shown : Layout::WidestCountdowns)
+    for (const std::string &shown : widestCountdowns())
         texts.push_back({ fromStd(shown), lineRoom(Text1), false });
     for (QPushButton *button : { Command1, Command2 })
         texts.push_back({ button->text(), button->size() - QSize(8, 4), false });
@@ -103,7 +108,7 @@ void Wakeprobe::timer1Tick()
         // Ending the program here would lose what the user set. Stop, clear
         // the prompt and say why; the settings stay for the user to correct.
         m_cycle.haltAfterOverflow();
-        Text1->setText(fromStd(Layout::OverflowMessage));
+        Text1->setText(fromStd(translated("Wakeprobe", Layout::OverflowMessage)));
     }
 }
 
@@ -135,8 +140,9 @@ void Wakeprobe::setCheck2Caption(std::string_view caption)
         return;
     Check2->setText(fromStd(caption));
     // A screen reader announces the prompt itself while there is one.
-    Check2->setAccessibleName(
-        caption.empty() ? fromStd(Layout::PromptAccessibleName) : Check2->text());
+    Check2->setAccessibleName(caption.empty()
+            ? fromStd(translated("Wakeprobe", Layout::PromptAccessibleName))
+            : Check2->text());
 }
 void Wakeprobe::setCheck2Enabled(bool enabled) { Check2->setEnabled(enabled); }
 Colour Wakeprobe::check2BackColour() const { return m_check2Colour; }

@@ -2,6 +2,7 @@
 #include "wakeprobe.h"
 
 #include "form1.h"
+#include "texts.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ HWND Wakeprobe::open(int showCommand)
 
 Wakeprobe::Wakeprobe(HWND hwnd)
     : m_hwnd(hwnd)
-    , m_cycle(*this, &Module1::SetTopmostInView)
+    , m_cycle(*this, &Module1::SetTopmostInView, translatedCycleTexts())
 {
     const UINT dpi = GetDpiForWindow(m_hwnd);
     createControls(m_hwnd, Layout::Wakeprobe, dpi);
@@ -41,10 +42,13 @@ Wakeprobe::Wakeprobe(HWND hwnd)
 
 void Wakeprobe::fitFont(UINT dpi)
 {
-    m_font = fittedFont(m_hwnd, Layout::Wakeprobe, dpi,
-        { { "Check2", PromptCaption }, { "Text1", Layout::WidestCountdowns[0] },
-            { "Text1", Layout::WidestCountdowns[1] }, { "Text1", Layout::WidestCountdowns[2] },
-            { "Check1", "Stop Wakeprobe" } });
+    std::vector<std::pair<std::string_view, std::string>> later {
+        { "Check2", translated("Wakeprobe", PromptCaption) },
+        { "Check1", translatedCycleTexts().running }
+    };
+    for (std::string &shown : widestCountdowns())
+        later.emplace_back("Text1", std::move(shown));
+    m_font = fittedFont(m_hwnd, Layout::Wakeprobe, dpi, later);
     for (const Layout::Control &c : Layout::Wakeprobe.controls)
         if (c.name != "Label3")
             SendMessageW(GetDlgItem(m_hwnd, c.id), WM_SETFONT, WPARAM(m_font.get()), FALSE);
@@ -128,7 +132,7 @@ void Wakeprobe::timer1Tick()
         // Ending the program here would lose what the user set. Stop, clear
         // the prompt and say why; the settings stay for the user to correct.
         m_cycle.haltAfterOverflow();
-        setText1(Layout::OverflowMessage);
+        setText1(translated("Wakeprobe", Layout::OverflowMessage));
     }
 }
 
@@ -164,7 +168,9 @@ void Wakeprobe::setCheck2Caption(std::string_view caption)
         return;
     SetWindowTextW(control("Check2"), wide.c_str());
     // A screen reader announces the prompt itself while there is one.
-    setAccessibleName(control("Check2"), caption.empty() ? Layout::PromptAccessibleName : caption);
+    setAccessibleName(control("Check2"),
+        caption.empty() ? translated("Wakeprobe", Layout::PromptAccessibleName)
+                        : std::string(caption));
 }
 void Wakeprobe::setCheck2Enabled(bool enabled) { EnableWindow(control("Check2"), enabled); }
 Colour Wakeprobe::check2BackColour() const { return m_check2Colour; }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "win32.h"
 
+#include "texts.h"
+
 #include <commctrl.h>
 #include <initguid.h> // after windows.h: defines the accessibility GUIDs here
 #include <oleacc.h>
@@ -107,10 +109,11 @@ void createControls(HWND parent, const Layout::Window &layout, UINT dpi)
             style |= WS_DISABLED;
         // Made where they belong: moving them afterwards costs each a round of messages.
         const auto [left, top, width, height] = c.twips;
-        HWND hwnd = CreateWindowExW(cls.exStyle, cls.name, widen(c.text).c_str(), style,
-            twipsToPixels(left, dpi), twipsToPixels(top, dpi), twipsToPixels(width, dpi),
-            twipsToPixels(height, dpi), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
-            GetModuleHandleW(nullptr), nullptr);
+        HWND hwnd = CreateWindowExW(cls.exStyle, cls.name,
+            widen(translated(layout.name, c.text)).c_str(), style, twipsToPixels(left, dpi),
+            twipsToPixels(top, dpi), twipsToPixels(width, dpi), twipsToPixels(height, dpi), parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleW(nullptr),
+            nullptr);
         if (c.checked)
             SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
     }
@@ -151,7 +154,7 @@ UINT followDpi(HWND window, const Layout::Window &layout, WPARAM wParam, LPARAM 
 }
 
 Gdi<HFONT> fittedFont(HWND window, const Layout::Window &layout, UINT dpi,
-    const std::vector<std::pair<std::string_view, std::string_view>> &later)
+    const std::vector<std::pair<std::string_view, std::string>> &later)
 {
     NONCLIENTMETRICSW metrics {};
     metrics.cbSize = sizeof metrics;
@@ -165,10 +168,13 @@ Gdi<HFONT> fittedFont(HWND window, const Layout::Window &layout, UINT dpi,
         font.lfHeight = -height;
         fitted = Gdi<HFONT>(CreateFontIndirectW(&font));
         bool all = true;
-        for (const Layout::Control &c : layout.controls)
+        for (const Layout::Control &c : layout.controls) {
+            HWND control = GetDlgItem(window, c.id);
             if (c.visible)
                 all = all
-                    && textFits(dc, fitted.get(), GetDlgItem(window, c.id), c.kind, c.text, dpi);
+                    && textFits(
+                        dc, fitted.get(), control, c.kind, narrow(windowText(control)), dpi);
+        }
         for (const auto &[name, text] : later) {
             const Layout::Control *c = Layout::find(layout, name);
             all = all && textFits(dc, fitted.get(), GetDlgItem(window, c->id), c->kind, text, dpi);
@@ -227,7 +233,7 @@ void nameControls(HWND window, const Layout::Window &layout)
 {
     for (const Layout::Control &c : layout.controls)
         if (!c.accessibleName.empty())
-            setAccessibleName(GetDlgItem(window, c.id), c.accessibleName);
+            setAccessibleName(GetDlgItem(window, c.id), translated(layout.name, c.accessibleName));
 }
 
 void windowOpened() { ++windowCount; }

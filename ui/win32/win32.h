@@ -68,7 +68,7 @@ UINT followDpi(HWND window, const Layout::Window &layout, WPARAM wParam, LPARAM 
 // The system's message font at this DPI, shrunk until every text of the
 // window, including extra ones it will show later, reads in full in its control.
 Gdi<HFONT> fittedFont(HWND window, const Layout::Window &layout, UINT dpi,
-    const std::vector<std::pair<std::string_view, std::string_view>> &later = {});
+    const std::vector<std::pair<std::string_view, std::string>> &later = {});
 
 // The program ends when the last of its windows is destroyed.
 void windowOpened();

@@ -1,0 +1,144 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Reality-Check Reminder</source>
+        <extracomment>The desktop entry&apos;s GenericName: what the program is, in two or three words.</extracomment>
+        <translation>Erinnerung an Realitätschecks</translation>
+    </message>
+    <message>
+        <source>Reminds you at intervals to check whether you are dreaming</source>
+        <extracomment>The desktop entry&apos;s Comment, shown as a tooltip in menus: one short sentence.</extracomment>
+        <translation>Erinnert Sie in Abständen daran zu prüfen, ob Sie träumen</translation>
+    </message>
+    <message>
+        <source>lucid;dream;reality check;reminder;timer;</source>
+        <extracomment>Search words for the desktop&apos;s menu, each followed by a semicolon. Keep the semicolons.</extracomment>
+        <translation>Klartraum;luzid;Traum;Realitätscheck;Erinnerung;Timer;</translation>
+    </message>
+    <message>
+        <source>Reminds you to check whether you are dreaming</source>
+        <extracomment>The software centre&apos;s one-line summary, without a full stop.</extracomment>
+        <translation>Erinnert Sie daran zu prüfen, ob Sie träumen</translation>
+    </message>
+    <message>
+        <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
+        <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
+        <translation>Wakeprober zählt eine Zeitspanne Ihrer Wahl herunter und fordert Sie dann mit einem blinkenden Feld, auf Wunsch einem Signalton und seinem Fenster vor allen anderen auf, kurz innezuhalten und zu prüfen, ob Sie wach sind oder träumen. Tagsüber zur Gewohnheit geworden, setzt sich die Prüfung in Ihren Träumen fort und hilft Ihnen nachts zu Klarträumen.</translation>
+    </message>
+    <message>
+        <source>The main window prompting for a check</source>
+        <extracomment>The caption of the screenshot in the software centre.</extracomment>
+        <translation>Das Hauptfenster fordert zur Prüfung auf</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Wakeprober reminds you during the day, at intervals you set, to check whether you are dreaming. The habit carries over into your sleep and helps you have lucid dreams.
+Click the top-left box, &quot;Start Wakeprobe&quot;, to start the timer; click it again, now &quot;Stop Wakeprobe&quot;, to pause it.
+When the time is up, the second box down flashes and asks you to do a wakeprobe; it also beeps if &quot;Beep when timer triggers&quot; is ticked. Click the flashing box, or wait for the automatic reset.
+Tick &quot;Window to front when timer triggers&quot; to bring the window in front of all other open windows when the timer triggers.
+Type the minutes between checks in the box next to &quot;Minutes till timer triggers&quot; (30 at start).
+Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps till auto reset&quot; (20 at start).
+Click Exit to close the program.
+Please report faults and send suggestions through the project&apos;s issue tracker.</source>
+        <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
+        <translation>Wakeprober erinnert Sie tagsüber in Abständen, die Sie festlegen, daran zu prüfen, ob Sie träumen. Die Gewohnheit überträgt sich in den Schlaf und hilft Ihnen zu Klarträumen.
+Klicken Sie auf das Feld oben links, „Wachprobe starten“, um den Timer zu starten; ein zweiter Klick, nun auf „Wachprobe anhalten“, hält ihn an.
+Ist die Zeit um, blinkt das zweite Feld und fordert zur Wachprobe auf; mit „Signalton bei Ablauf“ piept es auch. Klicken Sie auf das Feld oder warten Sie, bis es sich selbst zurücksetzt.
+Mit „Fenster nach vorn bei Ablauf“ kommt das Fenster dann vor alle anderen.
+Die Minuten zwischen den Proben stehen im Feld neben „Minuten bis zum Ablauf“ (anfangs 30; mit Dezimalpunkt: 0.5).
+Wie oft es blinkt und piept, steht im Feld neben „Signale bis Neustart“ (anfangs 20).
+„Beenden“ schließt das Programm.
+Fehler und Vorschläge melden Sie bitte im Issue-Tracker des Projekts.</translation>
+    </message>
+    <message>
+        <source>Lucid Deam Tips:
+Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
+        <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
+        <translation>Tipps zum Klarträumen:
+Viele Websites erklären, was ein Klartraum ist und wie man ihn erlebt; eine Websuche nach Klarträumen findet sie. Eine der wichtigsten Methoden ist, tagsüber oft zu prüfen, ob man träumt, etwa ob die Zeit gleichmäßig vergeht, was sie im Traum nicht tut: auf die Uhr sehen, ein paar Sekunden warten und wieder hinsehen.</translation>
+    </message>
+    <message>
+        <source>Wakeprober Help</source>
+        <extracomment>The help window&apos;s heading: one line of about 113 px.</extracomment>
+        <translation>Wakeprober-Hilfe</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>The help window&apos;s button, of about 45 x 29 px.</extracomment>
+        <translation>Ende</translation>
+    </message>
+</context>
+<context>
+    <name>Wakeprobe</name>
+    <message>
+        <source>Do wakeprobe. Click to reset timer</source>
+        <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
+        <translation>Jetzt Wachprobe! Klick startet neu</translation>
+    </message>
+    <message>
+        <source>Start Wakeprobe</source>
+        <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
+        <translation>Wachprobe starten</translation>
+    </message>
+    <message>
+        <source>Stop Wakeprobe</source>
+        <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
+        <translation>Wachprobe anhalten</translation>
+    </message>
+    <message>
+        <source>Seconds to next Check </source>
+        <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
+        <translation>Sekunden bis zur Probe </translation>
+    </message>
+    <message>
+        <source>Minutes till timer triggers</source>
+        <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
+        <translation>Minuten bis zum Ablauf</translation>
+    </message>
+    <message>
+        <source>Flashes/Beeps till auto reset</source>
+        <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
+        <translation>Signale bis Neustart</translation>
+    </message>
+    <message>
+        <source>Interval or limit too large</source>
+        <extracomment>Shown in the countdown box, on one line of about 160 px, when a setting is too large.</extracomment>
+        <translation>Intervall oder Limit zu groß</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <extracomment>What a screen reader calls the prompt box while it has no caption.</extracomment>
+        <translation>Aufforderung</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <extracomment>What a screen reader calls the countdown box.</extracomment>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>Beep when timer triggers</source>
+        <extracomment>A check box caption: wraps in about 55 x 62 px, four short lines at most.</extracomment>
+        <translation>Signalton bei Ablauf</translation>
+    </message>
+    <message>
+        <source>Window to front when timer triggers</source>
+        <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
+        <translation>Fenster nach vorn bei Ablauf</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>A button of about 50 x 37 px.</extracomment>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>A button of about 50 x 37 px.</extracomment>
+        <translation>Beenden</translation>
+    </message>
+</context>
+</TS>

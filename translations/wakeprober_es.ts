@@ -1,0 +1,144 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Reality-Check Reminder</source>
+        <extracomment>The desktop entry&apos;s GenericName: what the program is, in two or three words.</extracomment>
+        <translation>Recordatorio de pruebas de realidad</translation>
+    </message>
+    <message>
+        <source>Reminds you at intervals to check whether you are dreaming</source>
+        <extracomment>The desktop entry&apos;s Comment, shown as a tooltip in menus: one short sentence.</extracomment>
+        <translation>Te recuerda cada cierto tiempo que compruebes si estás soñando</translation>
+    </message>
+    <message>
+        <source>lucid;dream;reality check;reminder;timer;</source>
+        <extracomment>Search words for the desktop&apos;s menu, each followed by a semicolon. Keep the semicolons.</extracomment>
+        <translation>lúcido;sueño;prueba de realidad;recordatorio;temporizador;</translation>
+    </message>
+    <message>
+        <source>Reminds you to check whether you are dreaming</source>
+        <extracomment>The software centre&apos;s one-line summary, without a full stop.</extracomment>
+        <translation>Te recuerda que compruebes si estás soñando</translation>
+    </message>
+    <message>
+        <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
+        <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
+        <translation>Wakeprober cuenta hacia atrás el intervalo que elijas y después te avisa, con una casilla que parpadea, un pitido opcional y su ventana delante de todas las demás, para que te detengas un momento y compruebes si estás despierto o soñando. Convertida en hábito durante el día, la comprobación pasa a tus sueños y te ayuda a tener sueños lúcidos por la noche.</translation>
+    </message>
+    <message>
+        <source>The main window prompting for a check</source>
+        <extracomment>The caption of the screenshot in the software centre.</extracomment>
+        <translation>La ventana principal pidiendo una prueba</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Wakeprober reminds you during the day, at intervals you set, to check whether you are dreaming. The habit carries over into your sleep and helps you have lucid dreams.
+Click the top-left box, &quot;Start Wakeprobe&quot;, to start the timer; click it again, now &quot;Stop Wakeprobe&quot;, to pause it.
+When the time is up, the second box down flashes and asks you to do a wakeprobe; it also beeps if &quot;Beep when timer triggers&quot; is ticked. Click the flashing box, or wait for the automatic reset.
+Tick &quot;Window to front when timer triggers&quot; to bring the window in front of all other open windows when the timer triggers.
+Type the minutes between checks in the box next to &quot;Minutes till timer triggers&quot; (30 at start).
+Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps till auto reset&quot; (20 at start).
+Click Exit to close the program.
+Please report faults and send suggestions through the project&apos;s issue tracker.</source>
+        <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
+        <translation>Wakeprober te recuerda durante el día, cada cierto tiempo, que compruebes si estás soñando. El hábito pasa a tus sueños y te ayuda a tener sueños lúcidos.
+Pulsa la casilla de arriba a la izquierda, «Iniciar prueba», para poner en marcha el temporizador; púlsala de nuevo, ahora «Pausar prueba», para pausarlo.
+Cuando se acaba el tiempo, la segunda casilla parpadea y te pide que hagas la prueba; también pita si está marcada «Pitido al terminar». Pulsa la casilla o espera a que se reinicie sola.
+Marca «Ventana al frente al terminar» para que la ventana pase delante de todas las demás.
+Escribe los minutos entre pruebas junto a «Minutos hasta el aviso» (30 al principio; con punto decimal: 0.5).
+Escribe cuántas veces parpadea y pita junto a «Avisos hasta reiniciar» (20 al principio).
+Pulsa «Salir» para cerrar el programa.
+Informa de errores y envía sugerencias en el gestor de incidencias del proyecto.</translation>
+    </message>
+    <message>
+        <source>Lucid Deam Tips:
+Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
+        <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
+        <translation>Consejos para sueños lúcidos:
+Muchos sitios web explican qué es un sueño lúcido y cómo tenerlo; búscalos en la web. Uno de los métodos principales es comprobar a menudo durante el día si estás soñando, por ejemplo si el tiempo avanza de forma lineal, cosa que en un sueño no ocurre: mira la hora, espera un par de segundos y vuelve a mirarla.</translation>
+    </message>
+    <message>
+        <source>Wakeprober Help</source>
+        <extracomment>The help window&apos;s heading: one line of about 113 px.</extracomment>
+        <translation>Ayuda de Wakeprober</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>The help window&apos;s button, of about 45 x 29 px.</extracomment>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>Wakeprobe</name>
+    <message>
+        <source>Do wakeprobe. Click to reset timer</source>
+        <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
+        <translation>¡Haz la prueba! Pulsa para reiniciar</translation>
+    </message>
+    <message>
+        <source>Start Wakeprobe</source>
+        <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
+        <translation>Iniciar prueba</translation>
+    </message>
+    <message>
+        <source>Stop Wakeprobe</source>
+        <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
+        <translation>Pausar prueba</translation>
+    </message>
+    <message>
+        <source>Seconds to next Check </source>
+        <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
+        <translation>Segundos restantes </translation>
+    </message>
+    <message>
+        <source>Minutes till timer triggers</source>
+        <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
+        <translation>Minutos hasta el aviso</translation>
+    </message>
+    <message>
+        <source>Flashes/Beeps till auto reset</source>
+        <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
+        <translation>Avisos hasta reiniciar</translation>
+    </message>
+    <message>
+        <source>Interval or limit too large</source>
+        <extracomment>Shown in the countdown box, on one line of about 160 px, when a setting is too large.</extracomment>
+        <translation>Intervalo o límite excesivo</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <extracomment>What a screen reader calls the prompt box while it has no caption.</extracomment>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <extracomment>What a screen reader calls the countdown box.</extracomment>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>Beep when timer triggers</source>
+        <extracomment>A check box caption: wraps in about 55 x 62 px, four short lines at most.</extracomment>
+        <translation>Pitido al terminar</translation>
+    </message>
+    <message>
+        <source>Window to front when timer triggers</source>
+        <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
+        <translation>Ventana al frente al terminar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>A button of about 50 x 37 px.</extracomment>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>A button of about 50 x 37 px.</extracomment>
+        <translation>Salir</translation>
+    </message>
+</context>
+</TS>

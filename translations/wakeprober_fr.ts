@@ -1,0 +1,144 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Reality-Check Reminder</source>
+        <extracomment>The desktop entry&apos;s GenericName: what the program is, in two or three words.</extracomment>
+        <translation>Rappel de test de réalité</translation>
+    </message>
+    <message>
+        <source>Reminds you at intervals to check whether you are dreaming</source>
+        <extracomment>The desktop entry&apos;s Comment, shown as a tooltip in menus: one short sentence.</extracomment>
+        <translation>Vous rappelle régulièrement de vérifier si vous rêvez</translation>
+    </message>
+    <message>
+        <source>lucid;dream;reality check;reminder;timer;</source>
+        <extracomment>Search words for the desktop&apos;s menu, each followed by a semicolon. Keep the semicolons.</extracomment>
+        <translation>lucide;rêve;test de réalité;rappel;minuteur;</translation>
+    </message>
+    <message>
+        <source>Reminds you to check whether you are dreaming</source>
+        <extracomment>The software centre&apos;s one-line summary, without a full stop.</extracomment>
+        <translation>Vous rappelle de vérifier si vous rêvez</translation>
+    </message>
+    <message>
+        <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
+        <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
+        <translation>Wakeprober décompte l’intervalle de votre choix puis vous invite, par une case qui clignote, un bip facultatif et sa fenêtre placée devant toutes les autres, à vous arrêter un instant pour vérifier si vous êtes éveillé ou en train de rêver. Devenue une habitude dans la journée, cette vérification passe dans vos rêves et vous aide à faire des rêves lucides la nuit.</translation>
+    </message>
+    <message>
+        <source>The main window prompting for a check</source>
+        <extracomment>The caption of the screenshot in the software centre.</extracomment>
+        <translation>La fenêtre principale invitant à un test</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Wakeprober reminds you during the day, at intervals you set, to check whether you are dreaming. The habit carries over into your sleep and helps you have lucid dreams.
+Click the top-left box, &quot;Start Wakeprobe&quot;, to start the timer; click it again, now &quot;Stop Wakeprobe&quot;, to pause it.
+When the time is up, the second box down flashes and asks you to do a wakeprobe; it also beeps if &quot;Beep when timer triggers&quot; is ticked. Click the flashing box, or wait for the automatic reset.
+Tick &quot;Window to front when timer triggers&quot; to bring the window in front of all other open windows when the timer triggers.
+Type the minutes between checks in the box next to &quot;Minutes till timer triggers&quot; (30 at start).
+Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps till auto reset&quot; (20 at start).
+Click Exit to close the program.
+Please report faults and send suggestions through the project&apos;s issue tracker.</source>
+        <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
+        <translation>Wakeprober vous rappelle dans la journée, aux intervalles choisis, de vérifier si vous rêvez. L’habitude passe dans le sommeil et aide à faire des rêves lucides.
+Cliquez sur la case en haut à gauche, «&#xa0;Démarrer le test&#xa0;», pour lancer le minuteur&#xa0;; cliquez de nouveau, sur «&#xa0;Suspendre le test&#xa0;», pour le suspendre.
+À l’échéance, la deuxième case clignote et vous invite au test&#xa0;; elle bipe aussi si «&#xa0;Bip à l’échéance&#xa0;» est coché. Cliquez sur la case ou attendez la remise à zéro.
+Cochez «&#xa0;Fenêtre devant à l’échéance&#xa0;» pour placer la fenêtre devant les autres.
+Saisissez les minutes entre deux tests près de «&#xa0;Minutes avant le signal&#xa0;» (30 au départ&#xa0;; point décimal&#xa0;: 0.5).
+Saisissez le nombre de clignotements et de bips près de «&#xa0;Signaux avant remise à zéro&#xa0;» (20 au départ).
+«&#xa0;Quitter&#xa0;» ferme le programme.
+Signalez anomalies et suggestions dans le suivi des tickets du projet.</translation>
+    </message>
+    <message>
+        <source>Lucid Deam Tips:
+Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
+        <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
+        <translation>Conseils pour les rêves lucides&#xa0;:
+De nombreux sites expliquent ce qu’est un rêve lucide et comment en faire&#xa0;; cherchez-les sur le Web. L’une des principales méthodes consiste à vérifier souvent dans la journée si l’on rêve, par exemple si le temps s’écoule de façon linéaire, ce qu’il ne fait pas en rêve&#xa0;: regardez l’heure, attendez quelques secondes, puis regardez de nouveau.</translation>
+    </message>
+    <message>
+        <source>Wakeprober Help</source>
+        <extracomment>The help window&apos;s heading: one line of about 113 px.</extracomment>
+        <translation>Aide de Wakeprober</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>The help window&apos;s button, of about 45 x 29 px.</extracomment>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>Wakeprobe</name>
+    <message>
+        <source>Do wakeprobe. Click to reset timer</source>
+        <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
+        <translation>Faites le test&#xa0;! Clic pour relancer</translation>
+    </message>
+    <message>
+        <source>Start Wakeprobe</source>
+        <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
+        <translation>Démarrer le test</translation>
+    </message>
+    <message>
+        <source>Stop Wakeprobe</source>
+        <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
+        <translation>Suspendre le test</translation>
+    </message>
+    <message>
+        <source>Seconds to next Check </source>
+        <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
+        <translation>Secondes avant le test </translation>
+    </message>
+    <message>
+        <source>Minutes till timer triggers</source>
+        <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
+        <translation>Minutes avant le signal</translation>
+    </message>
+    <message>
+        <source>Flashes/Beeps till auto reset</source>
+        <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
+        <translation>Signaux avant remise à zéro</translation>
+    </message>
+    <message>
+        <source>Interval or limit too large</source>
+        <extracomment>Shown in the countdown box, on one line of about 160 px, when a setting is too large.</extracomment>
+        <translation>Intervalle ou limite trop grand</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <extracomment>What a screen reader calls the prompt box while it has no caption.</extracomment>
+        <translation>Alerte</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <extracomment>What a screen reader calls the countdown box.</extracomment>
+        <translation>Compte à rebours</translation>
+    </message>
+    <message>
+        <source>Beep when timer triggers</source>
+        <extracomment>A check box caption: wraps in about 55 x 62 px, four short lines at most.</extracomment>
+        <translation>Bip à l’échéance</translation>
+    </message>
+    <message>
+        <source>Window to front when timer triggers</source>
+        <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
+        <translation>Fenêtre devant à l’échéance</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>A button of about 50 x 37 px.</extracomment>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>A button of about 50 x 37 px.</extracomment>
+        <translation>Quitter</translation>
+    </message>
+</context>
+</TS>
