@@ -33,10 +33,13 @@ export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
 
 ${WAKEPROBER_WM:-openbox --sm-disable} >"$work/wm.log" 2>&1 &
 wm_pid=$!
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+# A loaded machine may take seconds to start it; nothing runs without it.
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+for _ in $(seq 600); do
+    wm_ready && break
     sleep 0.05
 done
+wm_ready || { echo "The window manager did not start:" >&2; cat "$work/wm.log" >&2; exit 1; }
 
 # Qt's accessibility bridge otherwise waits for a desktop to ask for it.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
@@ -44,4 +47,8 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 # they want it), never straight to a sound card of the machine.
 export CANBERRA_DRIVER=pulse
 export NO_AT_BRIDGE=0
+# English, whatever the language of the machine: a check of another language
+# names its locale itself.
+export LANG=C.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
 "$@"
