@@ -15,6 +15,11 @@ endif()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/CPackDistribution.cmake.in
                ${PROJECT_BINARY_DIR}/CPackDistribution.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackDistribution.cmake)
+# The build's own generators read it too: rcc dates the embedded catalogues by it.
+if(NOT WAKEPROBER_SOURCE_DATE_EPOCH STREQUAL "")
+    set_property(GLOBAL PROPERTY RULE_LAUNCH_CUSTOM
+                 "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${WAKEPROBER_SOURCE_DATE_EPOCH}")
+endif()
 # Staged directories would otherwise follow the builder's umask.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/CPackDirectoryModes.cmake)
 
