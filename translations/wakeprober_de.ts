@@ -78,7 +78,7 @@ Viele Websites erklären, was ein Klartraum ist und wie man ihn erlebt; eine Web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>Jetzt Wachprobe! Klick startet neu</translation>
+        <translation>Wachprobe machen! Klick startet neu</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
