@@ -11,6 +11,9 @@ else()
     execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
                     OUTPUT_VARIABLE WAKEPROBER_SOURCE_DATE_EPOCH
                     OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    if(WAKEPROBER_SOURCE_DATE_EPOCH STREQUAL "")
+        message(WARNING "No commit to date the build by: set SOURCE_DATE_EPOCH to build it reproducibly")
+    endif()
 endif()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/CPackDistribution.cmake.in
                ${PROJECT_BINARY_DIR}/CPackDistribution.cmake @ONLY)
