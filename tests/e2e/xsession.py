@@ -25,10 +25,14 @@ def run(*args):
     return subprocess.run(args, check=True, capture_output=True, text=True).stdout
 
 
+def root_windows(name):
+    out = run("xprop", "-root", name)
+    return [int(w.strip(","), 16) for w in out.split("#", 1)[1].split()] if "#" in out else []
+
+
 def client_stacking():
     """Managed windows, bottom to top."""
-    out = run("xprop", "-root", "_NET_CLIENT_LIST_STACKING")
-    return [int(w.strip(","), 16) for w in out.split("#", 1)[1].split()] if "#" in out else []
+    return root_windows("_NET_CLIENT_LIST_STACKING")
 
 
 def window_property(wid, name):
@@ -48,7 +52,8 @@ def window_pid(wid):
 
 
 def client_named(title):
-    for w in client_stacking():
+    # Not the stacking list: xfwm4 writes that only once the stacking first changes.
+    for w in root_windows("_NET_CLIENT_LIST"):
         if window_property(w, "WM_NAME").strip().endswith('"%s"' % title):
             return w
     return None
