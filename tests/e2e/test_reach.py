@@ -1,19 +1,50 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-"""The prompt reaches the user wherever the window was: minimised, it is restored at its
-size and place; on a workspace that is not shown, it comes to the shown one; either way
-it stands above the others, and stays in view after the reset. With "Window to front"
-unticked a minimised window stays minimised. Judged from outside, as the window manager
-sees it; runs under whichever window manager run-in-x.sh starts.
-Usage: test_reach.py BIN"""
+"""The prompt reaches the user wherever the window was, and takes nothing from what they
+are doing. While the user types into another program, the prompt comes above it and asks
+for attention, and every key still reaches that program; a click on the prompt box still
+resets it. Minimised, the window is restored at its size and place; on a workspace that
+is not shown, it comes to the shown one; either way it stands above the others, and
+stays in view after the reset. With "Window to front" unticked a minimised window stays
+minimised, and a window the user works in stays above it and keeps the keyboard. Judged
+from outside, as the window manager sees it; runs under whichever window manager
+run-in-x.sh starts.
+Usage: test_reach.py BIN KEYSINK"""
 import subprocess
 import sys
+import threading
 import time
 
-from xsession import Checks, Program, click, client_named, client_stacking, wait_for
+import pyatspi
+
+from xsession import (CHECK2, Checks, Program, click, client_named, client_stacking,
+                      root_windows, wait_for, window_property, wm_state)
 
 CHECK4 = (48, 284)
 PREFIX = "Seconds to next Check "
+# Plain words with blanks, typed at ten keys a second: a blank that reached the
+# program would flip whichever of its check boxes had the focus.
+SENTENCE = "keep typing while the reminder prompts and resets then a little more"
+
+
+class KeySink:
+    """Another program's window, titled "Other", and every key that reaches it."""
+
+    def __init__(self, keysink):
+        self.proc = subprocess.Popen([keysink], stdout=subprocess.PIPE, text=True)
+        self.keys = []
+        threading.Thread(target=self._read, daemon=True).start()
+        self.wid = wait_for(lambda: client_named("Other"), 10)
+
+    def _read(self):
+        for line in self.proc.stdout:
+            self.keys.append(" " if line.strip() == "space" else line.strip())
+
+    def text(self):
+        return "".join(self.keys)
+
+    def kill(self):
+        self.proc.kill()
 
 
 def xdotool(*args):
@@ -55,18 +86,48 @@ def iconic(wid):
     return "Iconic" in out
 
 
-def main(binary):
+def active_window():
+    return (root_windows("_NET_ACTIVE_WINDOW") or [None])[0]
+
+
+def demands_attention(wid):
+    """The urgency hint, which the program sets itself, or the EWMH state, which a
+    window manager may leave off a window that is in plain view already."""
+    return ("The urgency hint bit is set" in window_property(wid, "WM_HINTS")
+            or "_NET_WM_STATE_DEMANDS_ATTENTION" in wm_state(wid))
+
+
+def describe(program, other):
+    order = client_stacking()
+    return "active %s, stacking %s, program %s %s, other %s" % (
+        active_window(), order, program.wid, wm_state(program.wid).strip(), other.wid)
+
+
+def settings(program):
+    """What the user set, read as a screen reader reads it: both fields, then whether
+    the start, beep and to-front boxes are ticked."""
+    def field(name):
+        return program.accessible(pyatspi.ROLE_TEXT, name).queryText().getText(0, -1)
+
+    def ticked(name):
+        box = program.accessible(pyatspi.ROLE_CHECK_BOX, name)
+        return box is not None and box.getState().contains(pyatspi.STATE_CHECKED)
+    return (field("Minutes till timer triggers"), field("Flashes/Beeps till auto reset"),
+            ticked("Stop Wakeprobe"), ticked("Beep when timer triggers"),
+            ticked("Window to front when timer triggers"))
+
+
+def main(binary, keysink):
     check = Checks()
     xdotool("set_num_desktops", 4)
     wait_for(lambda: root_cardinal("_NET_NUMBER_OF_DESKTOPS") == 4, 5)
-    other_proc = subprocess.Popen(["xmessage", "-title", "Other", "another program's window"])
-    other = wait_for(lambda: client_named("Other"), 10)
+    other = KeySink(keysink)
     program = Program(binary)
     try:
         run(check, program, other)
     finally:
         program.kill()
-        other_proc.kill()
+        other.kill()
     return check.summary()
 
 
@@ -75,10 +136,58 @@ def next_cycle(program):
     return wait_for(lambda: program.text1() == PREFIX + " 2", 6)
 
 
+def typing_across_a_prompt(check, program, other):
+    """The user clicks into another program and types on through a whole prompt."""
+    wid = program.wid
+    click(other.wid, (20, 20))
+    check(wait_for(lambda: active_window() == other.wid, 3), "the user clicked into another program")
+    before = settings(program)
+    check(next_cycle(program), "a new interval begins")
+    typist = subprocess.Popen(["xdotool", "type", "--delay", "100", SENTENCE])
+    check(wait_for(lambda: program.text1() == PREFIX + "-1", 6), "the prompt comes while they type")
+    check(wait_for(lambda: program.above() and program.stands_above(other.wid), 1),
+          "the window comes above the one they type into")
+    check(wait_for(lambda: demands_attention(wid), 1), "and asks for attention")
+    check(active_window() == other.wid, "the other program keeps the keyboard")
+    check(next_cycle(program) and wait_for(lambda: not program.above(), 1),
+          "the window leaves the band at the reset")
+    check(wait_for(lambda: not demands_attention(wid), 1), "and no longer asks for attention")
+    typist.wait()
+    check(wait_for(lambda: other.text() == SENTENCE, 3),
+          "every key reached the other program (%d of %d)" % (len(other.text()), len(SENTENCE)))
+    check(settings(program) == before, "the settings are untouched: %r" % (settings(program),))
+
+    # The prompt box resets with one click, also when the click first has to
+    # take the focus from the other program.
+    check(wait_for(lambda: program.text1() == PREFIX + "-1", 6), "the next prompt comes")
+    click(wid, CHECK2)
+    check(wait_for(lambda: program.text1() == PREFIX + "-2", 2), "a click on the prompt box")
+    check(next_cycle(program), "resets it at the next tick")
+
+
+def untouched_with_front_unticked(check, program, other):
+    """The user works in another window above the program: at a prompt and at the
+    reset it stays above and keeps the keyboard."""
+    xdotool("set_desktop_for_window", other.wid, root_cardinal("_NET_CURRENT_DESKTOP"))
+    # Focused and raised, as a click on its title bar would.
+    xdotool("windowactivate", "--sync", other.wid)
+    xdotool("windowraise", other.wid)
+    check(wait_for(lambda: active_window() == other.wid and not program.stands_above(other.wid), 3),
+          "another program's window is active above it (%s)" % describe(program, other))
+    check(wait_for(lambda: program.text1() == PREFIX + "-1", 7), "the prompt comes")
+    check(next_cycle(program), "and the reset")
+    check(active_window() == other.wid and not program.stands_above(other.wid),
+          "the other window is still above it and has the keyboard (%s)" % describe(program, other))
+
+
 def run(check, program, other):
     wid = program.wid
-    check(wid is not None and other is not None, "the main window and another client are mapped")
+    check(wid is not None and other.wid is not None, "the main window and another client are mapped")
+    # Side by side, so that a click on either lands on it.
+    xdotool("windowmove", wid, 0, 0)
+    xdotool("windowmove", other.wid, 560, 420)
     program.start_short_cycles(limit="2", beep=False)
+    typing_across_a_prompt(check, program, other)
     placed = geometry(wid)
 
     # Minimised while it counts down: the prompt restores it where it was.
@@ -104,6 +213,7 @@ def run(check, program, other):
 
     # "Window to front" unticked: a minimised window stays minimised.
     click(wid, CHECK4)
+    untouched_with_front_unticked(check, program, other)
     xdotool("windowminimize", wid)
     check(wait_for(lambda: not viewable(wid), 3), "minimised, with Window to front unticked")
     check(wait_for(lambda: program.text1() == PREFIX + "-2", 7), "the prompt comes")
@@ -112,4 +222,4 @@ def run(check, program, other):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    sys.exit(main(sys.argv[1], sys.argv[2]))

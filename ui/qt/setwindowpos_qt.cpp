@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "desktop.h"
 #include "module1.h"
 
 #include <QGuiApplication>
@@ -18,6 +19,11 @@ std::int32_t Module1::SetWindowPos(WindowHandle hWnd, std::intptr_t hWndInsertAf
         return 0;
 
     const bool on = hWndInsertAfter == HWND_TOPMOST;
+    // A window outside the band stays where it is in the stacking order: the
+    // call that releases a window changes nothing on one that is not held.
+    if (!on && !window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        return 1;
+
     const Qt::WindowFlags flags = window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, on);
     // QWidget::setWindowFlags() would re-create the native window (a new id,
     // an unmap and a map); telling the widget and its QWindow separately keeps
@@ -27,11 +33,13 @@ std::int32_t Module1::SetWindowPos(WindowHandle hWnd, std::intptr_t hWndInsertAf
 
     // Off the offscreen platform only: there raise() merely warns.
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-        // Leaving the band, a raise puts it on top of the ordinary windows, as
-        // HWND_NOTOPMOST does, instead of just below the active one.
+        // Joining the band, on top of it; leaving it, on top of the ordinary
+        // windows, as HWND_NOTOPMOST does, instead of just below the active one.
         window->raise();
-        if (on)
-            window->activateWindow(); // the window manager's focus rules decide
+        // Never an activation request: the keyboard stays with whatever the
+        // user is typing into. A window that wants to be seen asks for
+        // attention instead, and stops asking when it leaves the band.
+        setDemandsAttention(window->windowHandle(), on && !window->isActiveWindow());
     }
     return 1;
 }
