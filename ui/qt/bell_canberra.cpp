@@ -20,7 +20,13 @@
 // the sound context and plays each request, the window's thread only hands
 // requests over and never waits, and a request that is not played within a
 // quarter of a second rings the X bell in its place. The worker, with
-// libcanberra, starts on the first beep only: most runs never beep.
+// libcanberra, starts when the beep is first asked for: most runs never beep.
+//
+// A first play connects to the server, finds the theme's file, decodes it and
+// uploads it, which on a cold start can take longer than that quarter second:
+// the X bell would ring and the sound come after it. So the worker makes the
+// sound ready (connected, and the sample in the server's cache) as soon as
+// the beep is asked for, well before the first prompt plays it.
 namespace {
 
 using namespace std::chrono_literals;
@@ -29,14 +35,63 @@ constexpr auto HandOver = 250ms;
 
 struct ca_context;
 using CreateFn = int (*)(ca_context **);
+using OpenFn = int (*)(ca_context *);
 using PlayFn = int (*)(ca_context *, std::uint32_t, ...);
+using CacheFn = int (*)(ca_context *, ...);
 constexpr int CA_SUCCESS = 0;
+
+// The bell event through libcanberra, loaded at run time: without it, or
+// without a sound service, nothing plays and the X bell rings instead.
+class DesktopSound {
+public:
+    DesktopSound()
+    {
+        void *lib = dlopen("libcanberra.so.0", RTLD_LAZY | RTLD_LOCAL);
+        if (lib == nullptr)
+            return;
+        auto create = reinterpret_cast<CreateFn>(dlsym(lib, "ca_context_create"));
+        m_open = reinterpret_cast<OpenFn>(dlsym(lib, "ca_context_open"));
+        m_play = reinterpret_cast<PlayFn>(dlsym(lib, "ca_context_play"));
+        m_cache = reinterpret_cast<CacheFn>(dlsym(lib, "ca_context_cache"));
+        if (create == nullptr || m_open == nullptr || m_play == nullptr || m_cache == nullptr
+            || create(&m_context) != CA_SUCCESS)
+            m_context = nullptr;
+    }
+
+    void prepare()
+    {
+        if (m_context != nullptr && m_open(m_context) == CA_SUCCESS)
+            m_cache(m_context, "event.id", "bell", static_cast<const char *>(nullptr));
+    }
+
+    bool play()
+    {
+        return m_context != nullptr
+            && m_play(m_context, 0, "event.id", "bell", "event.description", "Wakeprobe",
+                   "application.name", "Wakeprober", static_cast<const char *>(nullptr))
+            == CA_SUCCESS;
+    }
+
+private:
+    ca_context *m_context = nullptr;
+    OpenFn m_open = nullptr;
+    PlayFn m_play = nullptr;
+    CacheFn m_cache = nullptr;
+};
 
 class SoundWorker {
 public:
     SoundWorker()
     {
         std::thread([this] { run(); }).detach();
+    }
+
+    // Returns at once; the worker makes the sound ready when it is free.
+    void prepare()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_preparing = true;
+        m_wake.notify_one();
     }
 
     // Returns at once with the number of this request.
@@ -62,17 +117,17 @@ private:
     // a hung server holds the worker inside libcanberra.
     [[noreturn]] void run()
     {
-        ca_context *context = nullptr;
-        PlayFn play = nullptr;
-        if (void *lib = dlopen("libcanberra.so.0", RTLD_LAZY | RTLD_LOCAL)) {
-            auto create = reinterpret_cast<CreateFn>(dlsym(lib, "ca_context_create"));
-            play = reinterpret_cast<PlayFn>(dlsym(lib, "ca_context_play"));
-            if (create == nullptr || play == nullptr || create(&context) != CA_SUCCESS)
-                context = nullptr;
-        }
+        DesktopSound sound;
         for (;;) {
             std::unique_lock lock(m_mutex);
-            m_wake.wait(lock, [this] { return m_waiting; });
+            m_wake.wait(lock, [this] { return m_waiting || m_preparing; });
+            // A beep that waits comes first: making ready can wait for it.
+            if (!m_waiting) {
+                m_preparing = false;
+                lock.unlock();
+                sound.prepare();
+                continue;
+            }
             m_waiting = false;
             const unsigned number = m_requested;
             // Too late: the X bell has rung for it, and a sound now would be
@@ -80,10 +135,7 @@ private:
             if (Clock::now() - m_asked > HandOver)
                 continue;
             lock.unlock();
-            const bool ok = context != nullptr
-                && play(context, 0, "event.id", "bell", "event.description", "Wakeprobe",
-                       "application.name", "Wakeprober", static_cast<const char *>(nullptr))
-                    == CA_SUCCESS;
+            const bool ok = sound.play();
             lock.lock();
             if (ok)
                 m_played = number;
@@ -93,19 +145,27 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     bool m_waiting = false;
+    bool m_preparing = false;
     Clock::time_point m_asked;
     unsigned m_requested = 0;
     unsigned m_played = 0;
 };
 
+SoundWorker *worker()
+{
+    static SoundWorker *const worker = new SoundWorker;
+    return worker;
+}
+
 } // namespace
+
+void PrepareSystemBeep() { worker()->prepare(); }
 
 void SystemBeep()
 {
-    static SoundWorker *const worker = new SoundWorker;
-    const unsigned number = worker->request();
+    const unsigned number = worker()->request();
     QTimer::singleShot(HandOver, qApp, [number] {
-        if (!worker->played(number))
+        if (!worker()->played(number))
             QApplication::beep();
     });
 }

@@ -5,3 +5,6 @@
 
 // The window system's bell, where no desktop sound is played instead.
 void SystemBeep() { QApplication::beep(); }
+
+// The window system's bell needs nothing made ready.
+void PrepareSystemBeep() { }

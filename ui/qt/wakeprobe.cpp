@@ -95,6 +95,12 @@ void Wakeprobe::connectControls()
     // toggled, not clicked: a screen reader's Toggle action flips the box
     // without a click, and must start and pause it all the same.
     connect(Check1, &QCheckBox::toggled, this, [this] { m_cycle.check1Clicked(); });
+    // The first beep is as quick as the later ones when the sound is made
+    // ready as soon as the user asks for it.
+    connect(Check3, &QCheckBox::toggled, this, [](bool on) {
+        if (on)
+            PrepareSystemBeep();
+    });
     connect(Timer1, &QTimer::timeout, this, &Wakeprobe::timer1Tick);
     connect(Command1, &QPushButton::clicked, this, &Wakeprobe::showHelp);
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
