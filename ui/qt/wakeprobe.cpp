@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
 
@@ -134,7 +135,13 @@ std::string Wakeprobe::text2() const { return Text2->text().toStdString(); }
 std::string Wakeprobe::text3() const { return Text3->text().toStdString(); }
 void Wakeprobe::setText1(std::string_view text) { Text1->setText(fromStd(text)); }
 CheckValue Wakeprobe::check1Value() const { return Check1->isChecked() ? 1 : 0; }
-void Wakeprobe::setCheck1Value(CheckValue value) { Check1->setChecked(value != 0); }
+void Wakeprobe::setCheck1Value(CheckValue value)
+{
+    // The cycle setting the box is not the user clicking it: no toggled, so
+    // the cycle's own click handler is not entered from inside the cycle.
+    const QSignalBlocker quiet(Check1);
+    Check1->setChecked(value != 0);
+}
 void Wakeprobe::setCheck1Caption(std::string_view caption) { Check1->setText(fromStd(caption)); }
 CheckValue Wakeprobe::check2Value() const { return Check2->isChecked() ? 1 : 0; }
 void Wakeprobe::setCheck2Value(CheckValue value) { Check2->setChecked(value != 0); }
