@@ -114,6 +114,7 @@ class Bells:
 
     def __init__(self, bellwatch):
         self.count = 0
+        self.times = []  # when each rang, by time.monotonic()
         self._proc = subprocess.Popen([bellwatch], stdout=subprocess.PIPE, text=True)
         assert self._proc.stdout.readline().strip() == "READY"
         threading.Thread(target=self._read, daemon=True).start()
@@ -121,6 +122,7 @@ class Bells:
     def _read(self):
         for line in self._proc.stdout:
             if line.strip() == "BELL":
+                self.times.append(time.monotonic())
                 self.count += 1
 
     def stop(self):
