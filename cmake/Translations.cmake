@@ -50,8 +50,9 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter)
 # context and English.
 function(ts_write_win32 rc header first_id)
     list(JOIN WAKEPROBER_WIN32_LANGUAGES "\n" languages)
-    execute_process(COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/string_tables.py
-                            ${rc} ${header} ${first_id} ${languages} ${WAKEPROBER_TS_FILES}
+    execute_process(COMMAND ${Python3_EXECUTABLE}
+                            ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/string_tables.py ${rc} ${header}
+                            ${first_id} ${languages} ${WAKEPROBER_TS_FILES}
                     RESULT_VARIABLE failed)
     if(failed)
         message(FATAL_ERROR "The Win32 string tables could not be written (above: why)")
@@ -70,8 +71,8 @@ get_target_property(_lconvert Qt6::lconvert LOCATION)
 set(_po_folder ${PROJECT_BINARY_DIR}/po)
 file(MAKE_DIRECTORY ${_po_folder})
 foreach(language ${WAKEPROBER_LANGUAGES})
-    execute_process(COMMAND ${_lconvert} -i ${PROJECT_SOURCE_DIR}/translations/wakeprober_${language}.ts
-                            -o ${_po_folder}/${language}.po
+    set(ts ${PROJECT_SOURCE_DIR}/translations/wakeprober_${language}.ts)
+    execute_process(COMMAND ${_lconvert} -i ${ts} -o ${_po_folder}/${language}.po
                     RESULT_VARIABLE failed)
     if(failed)
         message(FATAL_ERROR "lconvert could not read translations/wakeprober_${language}.ts")
