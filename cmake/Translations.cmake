@@ -1,274 +1,115 @@
 # SPDX-License-Identifier: MIT
-# Reads the translators' catalogues (Qt Linguist's .ts files) at configure
-# time, for what Qt's own tools do not make: the Win32 string tables, and the
-# translated keys of the desktop entry and the metainfo. Editing a catalogue
+# What Qt's own tools do not make from the translators' catalogues (Qt
+# Linguist's .ts files): the Win32 string tables, written by string_tables.py
+# beside this file, and the translated keys of the desktop entry and the
+# metainfo, which gettext's msgfmt writes from the catalogues in gettext's form
+# (converted by Qt's lconvert). All at configure time: editing a catalogue
 # configures again.
 set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             ${WAKEPROBER_TS_FILES})
+             ${WAKEPROBER_TS_FILES} ${CMAKE_CURRENT_LIST_DIR}/string_tables.py)
 
-# The text between the first <tag ...> and </tag> in xml, unescaped.
-function(_ts_element xml tag out)
-    set(value "")
-    string(FIND "${xml}" "<${tag}" start)
-    if(start GREATER -1)
-        string(SUBSTRING "${xml}" ${start} -1 rest)
-        string(FIND "${rest}" ">" open)
-        string(FIND "${rest}" "</${tag}>" close)
-        if(close GREATER open)
-            math(EXPR from "${open} + 1")
-            math(EXPR length "${close} - ${from}")
-            string(SUBSTRING "${rest}" ${from} ${length} value)
-        endif()
-    endif()
-    # Characters by number (Linguist writes a no-break space as &#xa0;), in UTF-8.
-    while(value MATCHES "&#(x[0-9a-fA-F]+|[0-9]+);")
-        set(reference "${CMAKE_MATCH_0}")
-        string(REGEX REPLACE "^x" "0x" number "${CMAKE_MATCH_1}")
-        math(EXPR code "${number}")
-        if(code LESS 128)
-            string(ASCII ${code} character)
-        elseif(code LESS 2048)
-            math(EXPR b1 "192 + (${code} >> 6)")
-            math(EXPR b2 "128 + (${code} & 63)")
-            string(ASCII ${b1} ${b2} character)
-        else()
-            math(EXPR b1 "224 + (${code} >> 12)")
-            math(EXPR b2 "128 + ((${code} >> 6) & 63)")
-            math(EXPR b3 "128 + (${code} & 63)")
-            string(ASCII ${b1} ${b2} ${b3} character)
-        endif()
-        string(REPLACE "${reference}" "${character}" value "${value}")
-    endwhile()
-    foreach(pair "&quot;|\"" "&apos;|'" "&lt;|<" "&gt;|>" "&amp;|&")
-        string(FIND "${pair}" "|" bar)
-        string(SUBSTRING "${pair}" 0 ${bar} entity)
-        math(EXPR bar "${bar} + 1")
-        string(SUBSTRING "${pair}" ${bar} -1 character)
-        string(REPLACE "${entity}" "${character}" value "${value}")
-    endforeach()
-    set(${out} "${value}" PARENT_SCOPE)
-endfunction()
-
-# Takes the first <tag ...>...</tag> block out of the variable named by
-# text_var into out ("" when there is none).
-function(_ts_take text_var tag out)
-    set(${out} "" PARENT_SCOPE)
-    string(FIND "${${text_var}}" "<${tag}" start)
-    string(FIND "${${text_var}}" "</${tag}>" end)
-    if(start EQUAL -1 OR end EQUAL -1)
-        return()
-    endif()
-    math(EXPR length "${end} - ${start}")
-    string(SUBSTRING "${${text_var}}" ${start} ${length} block)
-    string(LENGTH "</${tag}>" closing)
-    math(EXPR end "${end} + ${closing}")
-    string(SUBSTRING "${${text_var}}" ${end} -1 rest)
-    set(${out} "${block}" PARENT_SCOPE)
-    set(${text_var} "${rest}" PARENT_SCOPE)
-endfunction()
-
-# ts_read(FILE PREFIX) sets PREFIX_LANGUAGE (de, pt_BR, ...), PREFIX_COUNT and,
-# for each message I from 0, PREFIX_I_CONTEXT, PREFIX_I_SOURCE and
-# PREFIX_I_TRANSLATION (empty while unfinished).
-function(ts_read file prefix)
-    file(READ ${file} xml)
-    string(REGEX MATCH "language=\"([^\"]*)\"" ignored "${xml}")
-    set(${prefix}_LANGUAGE ${CMAKE_MATCH_1} PARENT_SCOPE)
-    set(count 0)
-    _ts_take(xml context context)
-    while(NOT context STREQUAL "")
-        _ts_element("${context}" name context_name)
-        _ts_take(context message message)
-        while(NOT message STREQUAL "")
-            _ts_element("${message}" source source)
-            _ts_element("${message}" translation translation)
-            if(message MATCHES "type=\"(unfinished|vanished|obsolete)\"")
-                set(translation "")
-            endif()
-            set(${prefix}_${count}_CONTEXT "${context_name}" PARENT_SCOPE)
-            set(${prefix}_${count}_SOURCE "${source}" PARENT_SCOPE)
-            set(${prefix}_${count}_TRANSLATION "${translation}" PARENT_SCOPE)
-            math(EXPR count "${count} + 1")
-            _ts_take(context message message)
-        endwhile()
-        _ts_take(xml context context)
-    endwhile()
-    set(${prefix}_COUNT ${count} PARENT_SCOPE)
-endfunction()
-
-# ts_lookup(PREFIX CONTEXT SOURCE OUT): the translation of one text, or "".
-function(ts_lookup prefix context source out)
-    set(${out} "" PARENT_SCOPE)
-    math(EXPR last "${${prefix}_COUNT} - 1")
-    foreach(i RANGE ${last})
-        if("${${prefix}_${i}_CONTEXT}" STREQUAL "${context}"
-           AND "${${prefix}_${i}_SOURCE}" STREQUAL "${source}")
-            set(${out} "${${prefix}_${i}_TRANSLATION}" PARENT_SCOPE)
-            return()
-        endif()
-    endforeach()
-endfunction()
+# Windows' language of each catalogue, one line per language: the catalogue's
+# language, then the names of winnt.h that its LANGUAGE statement takes. A
+# language without a region serves every region of it. A new catalogue needs
+# its line here.
+set(WAKEPROBER_WIN32_LANGUAGES
+    "cs     LANG_CZECH, SUBLANG_NEUTRAL"
+    "da     LANG_DANISH, SUBLANG_NEUTRAL"
+    "de     LANG_GERMAN, SUBLANG_NEUTRAL"
+    "el     LANG_GREEK, SUBLANG_NEUTRAL"
+    "es     LANG_SPANISH, SUBLANG_NEUTRAL"
+    "fi     LANG_FINNISH, SUBLANG_NEUTRAL"
+    "fr     LANG_FRENCH, SUBLANG_NEUTRAL"
+    "hu     LANG_HUNGARIAN, SUBLANG_NEUTRAL"
+    "it     LANG_ITALIAN, SUBLANG_NEUTRAL"
+    "ja     LANG_JAPANESE, SUBLANG_NEUTRAL"
+    "ko     LANG_KOREAN, SUBLANG_NEUTRAL"
+    "nb     LANG_NORWEGIAN, SUBLANG_NEUTRAL"
+    "nl     LANG_DUTCH, SUBLANG_NEUTRAL"
+    "pl     LANG_POLISH, SUBLANG_NEUTRAL"
+    "pt     LANG_PORTUGUESE, SUBLANG_NEUTRAL"
+    "pt_BR  LANG_PORTUGUESE, SUBLANG_PORTUGUESE_BRAZILIAN"
+    "ru     LANG_RUSSIAN, SUBLANG_NEUTRAL"
+    "sv     LANG_SWEDISH, SUBLANG_NEUTRAL"
+    "tr     LANG_TURKISH, SUBLANG_NEUTRAL"
+    "uk     LANG_UKRAINIAN, SUBLANG_NEUTRAL"
+    "zh_CN  LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED"
+    "zh_TW  LANG_CHINESE, SUBLANG_CHINESE_TRADITIONAL")
 
 set(WAKEPROBER_LANGUAGES)
 foreach(ts ${WAKEPROBER_TS_FILES})
     get_filename_component(name ${ts} NAME_WE)
     string(REPLACE "wakeprober_" "" language ${name})
-    ts_read(${ts} ts_${language})
     list(APPEND WAKEPROBER_LANGUAGES ${language})
 endforeach()
 
-# Windows' language of each catalogue: LANG_ and SUBLANG_ names of winnt.h. A
-# language without a region matches every region of it; a new language needs
-# its line here.
-set(_win32_languages
-    "de|GERMAN" "es|SPANISH" "fr|FRENCH" "it|ITALIAN" "nl|DUTCH" "pl|POLISH" "pt|PORTUGUESE"
-    "pt_BR|PORTUGUESE,SUBLANG_PORTUGUESE_BRAZILIAN" "ru|RUSSIAN" "uk|UKRAINIAN" "cs|CZECH"
-    "sv|SWEDISH" "da|DANISH" "fi|FINNISH" "nb|NORWEGIAN" "tr|TURKISH" "hu|HUNGARIAN"
-    "el|GREEK" "ja|JAPANESE" "ko|KOREAN" "zh_CN|CHINESE,SUBLANG_CHINESE_SIMPLIFIED"
-    "zh_TW|CHINESE,SUBLANG_CHINESE_TRADITIONAL")
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
-function(_rc_string text out)
-    string(REPLACE "\\" "\\\\" text "${text}")
-    string(REPLACE "\"" "\"\"" text "${text}")
-    string(REPLACE "\n" "\\n" text "${text}")
-    set(${out} "\"${text}\"" PARENT_SCOPE)
-endfunction()
-
-function(_cxx_string text out)
-    string(REPLACE "\\" "\\\\" text "${text}")
-    string(REPLACE "\"" "\\\"" text "${text}")
-    string(REPLACE "\n" "\\n" text "${text}")
-    set(${out} "\"${text}\"" PARENT_SCOPE)
-endfunction()
-
-# ts_write_win32(RC HEADER): string tables for English and every catalogue,
-# one LANGUAGE block each, so that Windows picks the display language itself,
-# and the table by which the program finds a text's id: context and English.
+# ts_write_win32(RC HEADER FIRST_ID): the string tables for English and every
+# catalogue, and the table by which the program finds a text's id: its
+# context and English.
 function(ts_write_win32 rc header first_id)
-    list(GET WAKEPROBER_LANGUAGES 0 first)
-    set(table "// Generated from translations/*.ts by the build: edit those.\n#pragma once\n\n")
-    string(APPEND table "#include <string_view>\n\nstruct CatalogueEntry {\n")
-    string(APPEND table "    unsigned id;\n    std::string_view context, english;\n};\n\n")
-    string(APPEND table "constexpr CatalogueEntry Catalogue[] = {\n")
-    set(english "LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US\nSTRINGTABLE\nBEGIN\n")
-    set(count 0)
-    if(first)
-        set(count ${ts_${first}_COUNT})
+    list(JOIN WAKEPROBER_WIN32_LANGUAGES "\n" languages)
+    execute_process(COMMAND ${Python3_EXECUTABLE}
+                            ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/string_tables.py ${rc} ${header}
+                            ${first_id} ${languages} ${WAKEPROBER_TS_FILES}
+                    RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "The Win32 string tables could not be written (above: why)")
     endif()
-    if(count GREATER 0)
-        math(EXPR last "${count} - 1")
-        foreach(i RANGE ${last})
-            if("${ts_${first}_${i}_CONTEXT}" STREQUAL "Desktop")
-                continue() # the desktop files' texts, not the program's
-            endif()
-            math(EXPR id "${first_id} + ${i}")
-            _cxx_string("${ts_${first}_${i}_CONTEXT}" context)
-            _cxx_string("${ts_${first}_${i}_SOURCE}" source)
-            string(APPEND table "    { ${id}, ${context}, ${source} },\n")
-            _rc_string("${ts_${first}_${i}_SOURCE}" source)
-            string(APPEND english "    ${id}, ${source}\n")
-        endforeach()
-    endif()
-    string(APPEND table "};\n")
-    string(APPEND english "END\n")
-
-    set(blocks "")
-    foreach(language ${WAKEPROBER_LANGUAGES})
-        string(REGEX REPLACE "_.*" "" primary ${language})
-        set(windows "")
-        foreach(entry ${_win32_languages})
-            if(entry MATCHES "^${language}\\|(.*)$")
-                set(windows ${CMAKE_MATCH_1})
-            elseif(windows STREQUAL "" AND entry MATCHES "^${primary}\\|(.*)$")
-                set(windows ${CMAKE_MATCH_1})
-            endif()
-        endforeach()
-        if(windows STREQUAL "")
-            message(FATAL_ERROR "translations/wakeprober_${language}.ts: add its Windows "
-                                "language to _win32_languages in ${CMAKE_CURRENT_FUNCTION_LIST_FILE}")
-        endif()
-        if(NOT windows MATCHES ",")
-            string(APPEND windows ",SUBLANG_NEUTRAL")
-        endif()
-        string(REPLACE "," ", " windows "LANG_${windows}")
-        string(APPEND blocks "\nLANGUAGE ${windows}\nSTRINGTABLE\nBEGIN\n")
-        foreach(i RANGE ${last})
-            if("${ts_${first}_${i}_CONTEXT}" STREQUAL "Desktop")
-                continue()
-            endif()
-            ts_lookup(ts_${language} "${ts_${first}_${i}_CONTEXT}" "${ts_${first}_${i}_SOURCE}" text)
-            if(text STREQUAL "")
-                set(text "${ts_${first}_${i}_SOURCE}")
-            endif()
-            math(EXPR id "${first_id} + ${i}")
-            _rc_string("${text}" text)
-            string(APPEND blocks "    ${id}, ${text}\n")
-        endforeach()
-        string(APPEND blocks "END\n")
-    endforeach()
-    file(CONFIGURE OUTPUT ${header} CONTENT "${table}" @ONLY)
-    file(CONFIGURE OUTPUT ${rc} CONTENT "// Generated from translations/*.ts by the build: edit those.
-#pragma code_page(65001)
-#include <winresrc.h>
-
-${english}${blocks}" @ONLY)
 endfunction()
 
-# The translations of one English text of the desktop files, as
-# "LANGUAGE|TRANSLATION" items; configuring stops if the catalogues do not
-# have the text, so that the files and the marks in data/texts.h stay in step.
-function(_desktop_translations english out)
-    set(found)
-    foreach(language ${WAKEPROBER_LANGUAGES})
-        ts_lookup(ts_${language} Desktop "${english}" text)
-        if(text STREQUAL "")
-            message(FATAL_ERROR "\"${english}\" is not translated in wakeprober_${language}.ts: "
-                                "mark it in data/texts.h and run the update_translations target")
-        endif()
-        string(REPLACE ";" "\\;" text "${text}")
-        list(APPEND found "${language}|${text}")
-    endforeach()
-    set(${out} "${found}" PARENT_SCOPE)
+if(WIN32)
+    return() # the desktop files are Linux's
+endif()
+
+# The catalogues as gettext's msgfmt reads them: LANG.po and their list,
+# LINGUAS, in one folder.
+find_package(Gettext 0.19.8 REQUIRED) # msgfmt --desktop and --xml
+find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+get_target_property(_lconvert Qt6::lconvert LOCATION)
+set(_po_folder ${PROJECT_BINARY_DIR}/po)
+file(MAKE_DIRECTORY ${_po_folder})
+foreach(language ${WAKEPROBER_LANGUAGES})
+    set(ts ${PROJECT_SOURCE_DIR}/translations/wakeprober_${language}.ts)
+    execute_process(COMMAND ${_lconvert} -i ${ts} -o ${_po_folder}/${language}.po
+                    RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "lconvert could not read translations/wakeprober_${language}.ts")
+    endif()
+    # lconvert keeps Qt's context of each text ("Desktop|"); msgfmt looks a
+    # desktop file's text up by itself alone.
+    file(READ ${_po_folder}/${language}.po po)
+    string(REPLACE "\nmsgctxt \"Desktop|\"\n" "\n" po "${po}")
+    file(WRITE ${_po_folder}/${language}.po "${po}")
+endforeach()
+# msgfmt --xml puts each language straight after the English, so that the last
+# one listed comes first: listed backwards, the metainfo has them in order.
+set(_linguas ${WAKEPROBER_LANGUAGES})
+list(REVERSE _linguas)
+list(JOIN _linguas "\n" _linguas)
+file(WRITE ${_po_folder}/LINGUAS "${_linguas}\n")
+
+function(_msgfmt mode template out)
+    execute_process(COMMAND ${GETTEXT_MSGFMT_EXECUTABLE} ${mode} ${ARGN} --template=${template}
+                            -d ${_po_folder} -o ${out}
+                    RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "msgfmt ${mode} could not translate ${template}")
+    endif()
 endfunction()
 
 # ts_translate_desktop(IN OUT): the desktop entry with KEY[LANGUAGE] lines
-# after each of its translatable keys.
+# before each of its translatable keys.
 function(ts_translate_desktop in out)
-    file(READ ${in} content)
-    foreach(key GenericName Comment Keywords)
-        string(REGEX MATCH "\n${key}=([^\n]*)" line "${content}")
-        set(english "${CMAKE_MATCH_1}")
-        _desktop_translations("${english}" translations)
-        set(added "")
-        foreach(item IN LISTS translations)
-            string(REGEX REPLACE "^([^|]*)\\|(.*)$" "\\1" language "${item}")
-            string(REGEX REPLACE "^([^|]*)\\|(.*)$" "\\2" text "${item}")
-            string(APPEND added "\n${key}[${language}]=${text}")
-        endforeach()
-        string(REPLACE "${line}" "${line}${added}" content "${content}")
-    endforeach()
-    file(CONFIGURE OUTPUT ${out} CONTENT "${content}" @ONLY)
+    _msgfmt(--desktop ${in} ${out} --keyword= --keyword=GenericName --keyword=Comment
+            --keyword=Keywords)
 endfunction()
 
-# ts_translate_metainfo(CONTENT OUT_VARIABLE): the metainfo with an
-# xml:lang twin after its summary, its description's paragraph and its
-# screenshot's caption.
-function(ts_translate_metainfo content out)
-    foreach(tag summary p caption)
-        string(REGEX MATCH "( *)<${tag}>([^<]*)</${tag}>" element "${content}")
-        set(indent "${CMAKE_MATCH_1}")
-        string(REGEX REPLACE "[ \n]+" " " english "${CMAKE_MATCH_2}")
-        string(STRIP "${english}" english)
-        _desktop_translations("${english}" translations)
-        set(added "")
-        foreach(item IN LISTS translations)
-            string(REGEX REPLACE "^([^|]*)\\|(.*)$" "\\1" language "${item}")
-            string(REGEX REPLACE "^([^|]*)\\|(.*)$" "\\2" text "${item}")
-            string(REPLACE "&" "&amp;" text "${text}")
-            string(REPLACE "<" "&lt;" text "${text}")
-            string(APPEND added "\n${indent}<${tag} xml:lang=\"${language}\">${text}</${tag}>")
-        endforeach()
-        string(REPLACE "${element}" "${element}${added}" content "${content}")
-    endforeach()
-    set(${out} "${content}" PARENT_SCOPE)
+# ts_translate_metainfo(IN OUT): the metainfo with an xml:lang twin after its
+# summary, its description's paragraph and its screenshot's caption. msgfmt
+# takes AppStream's rules for which elements those are; IN's name must end
+# in .metainfo.xml for it to find them.
+function(ts_translate_metainfo in out)
+    _msgfmt(--xml ${in} ${out})
 endfunction()

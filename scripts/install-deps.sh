@@ -7,8 +7,10 @@ set -euo pipefail
 
 what=${1:-build}
 
+# python3 writes the Win32 string tables and gettext's msgfmt the desktop
+# files' translations, both from the catalogues.
 build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools libxcb1-dev
-    qt6-wayland fonts-dejavu-core
+    qt6-wayland fonts-dejavu-core python3 gettext
     libcanberra0 libcanberra-pulse sound-theme-freedesktop)
 # A real X server, a window manager, a headless Wayland compositor with
 # XWayland, the tools the end-to-end tests use to drive the program from
@@ -21,7 +23,7 @@ build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools libx
 # show what differs.
 test_pkgs=(xvfb xauth openbox weston xwayland xdotool x11-utils imagemagick libx11-dev
     libxdamage-dev xclip
-    python3 python3-pyatspi at-spi2-core dbus locales pulseaudio pulseaudio-utils
+    python3-pyatspi at-spi2-core dbus locales pulseaudio pulseaudio-utils
     clang libbenchmark-dev g++-mingw-w64-x86-64-win32 wine wine64 nsis
     desktop-file-utils appstream dpkg-dev file lintian man-db devscripts diffoscope-minimal
     git faketime)

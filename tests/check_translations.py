@@ -3,13 +3,18 @@
 """Every catalogue is whole: it has every text that the sources mark, as lupdate finds
 them now, and no other; none is unfinished; each keeps its source's placeholders, line
 breaks (the help's paragraphs), blanks at either end (the countdown's prefix) and
-closing semicolon (the desktop's keywords).
-Usage: check_translations.py LUPDATE SOURCE...   (exits 1 on any fault)"""
+closing semicolon (the desktop's keywords). And every translation reaches the files the
+build makes from the catalogues, where the tools would leave out one they cannot match:
+the desktop entry, the metainfo and the Win32 string tables.
+Usage: check_translations.py LUPDATE DESKTOP METAINFO STRING_TABLES WIN32_LANGUAGES SOURCE...
+(exits 1 on any fault)"""
+import configparser
 import os
 import re
 import subprocess
 import sys
 import tempfile
+import xml.etree.ElementTree as ET
 
 sys.path.insert(0, os.path.dirname(__file__))
 from catalogues import Catalogue, all_catalogues  # noqa: E402
@@ -39,8 +44,74 @@ def faults(source, translation):
     return found
 
 
-def main(lupdate, *sources):
+def desktop_texts(desktop, metainfo):
+    """language -> {English: translation} as the desktop entry and the metainfo carry them."""
+    found = {}
+    entry = configparser.RawConfigParser(delimiters="=", interpolation=None)
+    entry.optionxform = str
+    entry.read(desktop, encoding="utf-8")
+    keys = entry["Desktop Entry"]
+    for key in ("GenericName", "Comment", "Keywords"):
+        for name, value in keys.items():
+            if name.startswith(key + "["):
+                found.setdefault(name[len(key) + 1:-1], {})[keys[key]] = value
+    lang = "{http://www.w3.org/XML/1998/namespace}lang"
+    root = ET.parse(metainfo).getroot()
+    for tag in ("summary", "description/p", "screenshots/screenshot/caption"):
+        english = " ".join(root.find(tag).text.split())
+        for element in root.findall(tag):
+            if element.get(lang):
+                found.setdefault(element.get(lang), {})[english] = element.text
+    return found
+
+
+def string_tables(script, languages):
+    """language statement -> {(context, English): text}, as the generator writes them."""
+    with tempfile.TemporaryDirectory() as folder:
+        rc, header = os.path.join(folder, "texts.rc"), os.path.join(folder, "catalogue.h")
+        catalogues = [c.path for c in all_catalogues()]
+        subprocess.run([sys.executable, script, rc, header, "1000", languages, *catalogues],
+                       check=True)
+        with open(header, encoding="utf-8") as f:
+            ids = {id: (unescape(c, "\\\""), unescape(e, "\\\""))
+                   for id, c, e in re.findall(r'\{ (\d+), "(.*?)", "(.*)" \},', f.read())}
+        with open(rc, encoding="utf-8") as f:
+            blocks = re.findall(r"LANGUAGE ([^\n]*)\nSTRINGTABLE\nBEGIN\n(.*?)END", f.read(), re.S)
+    return {statement: {ids[id]: unescape(text, '""')
+                        for id, text in re.findall(r'(\d+), "(.*)"', rows)}
+            for statement, rows in blocks}
+
+
+def unescape(text, quote):
+    """A C++ (quote \\") or .rc (quote "") string's text."""
+    return re.sub(r'\\n|\\\\|' + re.escape(quote),
+                  lambda m: {"\\n": "\n", "\\\\": "\\"}.get(m.group(), '"'), text)
+
+
+def generated(catalogue, texts, desktop, tables, languages):
+    """What of the catalogue's translations the generated files do not carry."""
+    language = os.path.basename(catalogue.path)[len("wakeprober_"):-len(".ts")]
+    problems = []
+    for context, english in sorted(texts):
+        if context == "Desktop":
+            shown = desktop.get(language, {}).get(english)
+            where = "the desktop files"
+        else:
+            windows = languages.get(language) or languages.get(language.split("_")[0])
+            shown = tables.get(windows, {}).get((context, english))
+            where = "the string table %s" % windows
+            if tables["LANG_ENGLISH, SUBLANG_ENGLISH_US"].get((context, english)) != english:
+                problems.append("not English in the English string table: %r" % english)
+        if shown != catalogue(context, english):
+            problems.append("%s: %r for %r" % (where, shown, english))
+    return problems
+
+
+def main(lupdate, desktop, metainfo, script, languages, *sources):
     texts = marked(lupdate, sources)
+    translated = desktop_texts(desktop, metainfo)
+    tables = string_tables(script, languages)
+    languages = dict(line.split(None, 1) for line in languages.strip().splitlines())
     passed = failed = 0
     for catalogue in all_catalogues():
         problems = ["missing: %r" % (key,) for key in sorted(texts - set(catalogue.messages))]
@@ -51,13 +122,15 @@ def main(lupdate, *sources):
                 problems.append("unfinished: %r" % (key,))
             else:
                 problems += ["%r: %s" % (key, f) for f in faults(key[1], translation)]
+        problems += generated(catalogue, texts, translated, tables, languages)
         name = os.path.basename(catalogue.path)
         if problems:
             failed += 1
             print("FAIL %s\n  %s" % (name, "\n  ".join(problems)))
         else:
             passed += 1
-            print("ok   %s: %d texts" % (name, len(catalogue.messages)))
+            print("ok   %s: %d texts, in the desktop files and the string tables"
+                  % (name, len(catalogue.messages)))
     print("%d passed, %d failed" % (passed, failed))
     return 1 if failed or not passed else 0
 

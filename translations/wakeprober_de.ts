@@ -11,7 +11,7 @@
     <message>
         <source>Reminds you at intervals to check whether you are dreaming</source>
         <extracomment>The desktop entry&apos;s Comment, shown as a tooltip in menus: one short sentence.</extracomment>
-        <translation>Erinnert Sie in Abständen daran zu prüfen, ob Sie träumen</translation>
+        <translation>Erinnert Sie in Abständen daran, zu prüfen, ob Sie träumen</translation>
     </message>
     <message>
         <source>lucid;dream;reality check;reminder;timer;</source>
@@ -21,17 +21,17 @@
     <message>
         <source>Reminds you to check whether you are dreaming</source>
         <extracomment>The software centre&apos;s one-line summary, without a full stop.</extracomment>
-        <translation>Erinnert Sie daran zu prüfen, ob Sie träumen</translation>
+        <translation>Erinnert Sie daran, zu prüfen, ob Sie träumen</translation>
     </message>
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober zählt eine Zeitspanne Ihrer Wahl herunter und fordert Sie dann mit einem blinkenden Feld, auf Wunsch einem Signalton und seinem Fenster vor allen anderen auf, kurz innezuhalten und zu prüfen, ob Sie wach sind oder träumen. Tagsüber zur Gewohnheit geworden, setzt sich die Prüfung in Ihren Träumen fort und hilft Ihnen nachts zu Klarträumen.</translation>
+        <translation>Wakeprober zählt eine Zeitspanne Ihrer Wahl herunter und fordert Sie dann mit einem blinkenden Feld, auf Wunsch einem Signalton und seinem Fenster vor allen anderen auf, kurz innezuhalten und zu prüfen, ob Sie wach sind oder träumen. Tagsüber zur Gewohnheit geworden, setzt sich der Realitätscheck in Ihren Träumen fort und verhilft Ihnen nachts zu Klarträumen.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
         <extracomment>The caption of the screenshot in the software centre.</extracomment>
-        <translation>Das Hauptfenster fordert zur Prüfung auf</translation>
+        <translation>Das Hauptfenster fordert zum Realitätscheck auf</translation>
     </message>
 </context>
 <context>
@@ -46,12 +46,12 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober erinnert Sie tagsüber in Abständen, die Sie festlegen, daran zu prüfen, ob Sie träumen. Die Gewohnheit überträgt sich in den Schlaf und hilft Ihnen zu Klarträumen.
+        <translation>Wakeprober erinnert Sie tagsüber in Abständen, die Sie festlegen, daran, zu prüfen, ob Sie träumen. Die Gewohnheit überträgt sich in den Schlaf und verhilft Ihnen zu Klarträumen.
 Klicken Sie auf das Feld oben links, „Wachprobe starten“, um den Timer zu starten; ein zweiter Klick, nun auf „Wachprobe anhalten“, hält ihn an.
-Ist die Zeit um, blinkt das zweite Feld und fordert zur Wachprobe auf; mit „Signalton bei Ablauf“ piept es auch. Klicken Sie auf das Feld oder warten Sie, bis es sich selbst zurücksetzt.
+Ist die Zeit um, blinkt das zweite Feld und fordert zur Wachprobe auf; mit „Signalton bei Ablauf“ piept es auch. Klicken Sie auf das Feld oder warten Sie auf den automatischen Neustart.
 Mit „Fenster nach vorn bei Ablauf“ kommt das Fenster dann vor alle anderen.
-Die Minuten zwischen den Proben stehen im Feld neben „Minuten bis zum Ablauf“ (anfangs 30; mit Dezimalpunkt: 0.5).
-Wie oft es blinkt und piept, steht im Feld neben „Signale bis Neustart“ (anfangs 20).
+Geben Sie die Minuten zwischen den Wachproben in das Feld neben „Minuten bis zum Ablauf“ ein (anfangs 30; Punkt statt Komma: 0.5).
+Geben Sie in das Feld neben „Signale bis Neustart“ ein, wie oft es blinkt und piept (anfangs 20).
 „Beenden“ schließt das Programm.
 Fehler und Vorschläge melden Sie bitte im Issue-Tracker des Projekts.</translation>
     </message>
@@ -70,7 +70,7 @@ Viele Websites erklären, was ein Klartraum ist und wie man ihn erlebt; eine Web
     <message>
         <source>Exit</source>
         <extracomment>The help window&apos;s button, of about 45 x 29 px.</extracomment>
-        <translation>Ende</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -93,7 +93,7 @@ Viele Websites erklären, was ein Klartraum ist und wie man ihn erlebt; eine Web
     <message>
         <source>Seconds to next Check </source>
         <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
-        <translation>Sekunden bis zur Probe </translation>
+        <translation>Sek. bis zur Wachprobe </translation>
     </message>
     <message>
         <source>Minutes till timer triggers</source>

@@ -11,7 +11,7 @@
     <message>
         <source>Reminds you at intervals to check whether you are dreaming</source>
         <extracomment>The desktop entry&apos;s Comment, shown as a tooltip in menus: one short sentence.</extracomment>
-        <translation>Te recuerda cada cierto tiempo que compruebes si estás soñando</translation>
+        <translation>Te recuerda, en los intervalos que elijas, que compruebes si estás soñando</translation>
     </message>
     <message>
         <source>lucid;dream;reality check;reminder;timer;</source>
@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober cuenta hacia atrás el intervalo que elijas y después te avisa, con una casilla que parpadea, un pitido opcional y su ventana delante de todas las demás, para que te detengas un momento y compruebes si estás despierto o soñando. Convertida en hábito durante el día, la comprobación pasa a tus sueños y te ayuda a tener sueños lúcidos por la noche.</translation>
+        <translation>Wakeprober cuenta hacia atrás el intervalo que elijas y después te avisa, con un recuadro que parpadea, un pitido opcional y su ventana delante de todas las demás, para que te detengas un momento y compruebes si estás despierto o soñando. Convertida en hábito durante el día, la comprobación pasa a tus sueños y te ayuda a tener sueños lúcidos por la noche.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -46,9 +46,9 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober te recuerda durante el día, cada cierto tiempo, que compruebes si estás soñando. El hábito pasa a tus sueños y te ayuda a tener sueños lúcidos.
+        <translation>Wakeprober te recuerda durante el día, en los intervalos que elijas, que compruebes si estás soñando. El hábito pasa a tus sueños y te ayuda a tener sueños lúcidos.
 Pulsa la casilla de arriba a la izquierda, «Iniciar prueba», para poner en marcha el temporizador; púlsala de nuevo, ahora «Pausar prueba», para pausarlo.
-Cuando se acaba el tiempo, la segunda casilla parpadea y te pide que hagas la prueba; también pita si está marcada «Pitido al terminar». Pulsa la casilla o espera a que se reinicie sola.
+Cuando se acaba el tiempo, el segundo recuadro parpadea y te pide que hagas la prueba; también pita si está marcada «Pitido al terminar». Pulsa el recuadro o espera a que se reinicie solo.
 Marca «Ventana al frente al terminar» para que la ventana pase delante de todas las demás.
 Escribe los minutos entre pruebas junto a «Minutos hasta el aviso» (30 al principio; con punto decimal: 0.5).
 Escribe cuántas veces parpadea y pita junto a «Avisos hasta reiniciar» (20 al principio).
@@ -60,7 +60,7 @@ Informa de errores y envía sugerencias en el gestor de incidencias del proyecto
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>Consejos para sueños lúcidos:
-Muchos sitios web explican qué es un sueño lúcido y cómo tenerlo; búscalos en la web. Uno de los métodos principales es comprobar a menudo durante el día si estás soñando, por ejemplo si el tiempo avanza de forma lineal, cosa que en un sueño no ocurre: mira la hora, espera un par de segundos y vuelve a mirarla.</translation>
+Muchos sitios web explican qué es un sueño lúcido y cómo tenerlo; busca «sueño lúcido» en internet. Uno de los métodos principales es comprobar a menudo durante el día si estás soñando, por ejemplo si el tiempo avanza de forma lineal, cosa que en un sueño no ocurre: mira la hora, espera un par de segundos y vuelve a mirarla.</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>

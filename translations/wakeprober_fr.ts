@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober décompte l’intervalle de votre choix puis vous invite, par une case qui clignote, un bip facultatif et sa fenêtre placée devant toutes les autres, à vous arrêter un instant pour vérifier si vous êtes éveillé ou en train de rêver. Devenue une habitude dans la journée, cette vérification passe dans vos rêves et vous aide à faire des rêves lucides la nuit.</translation>
+        <translation>Wakeprober décompte l’intervalle de votre choix puis vous invite, par une zone qui clignote, un bip facultatif et sa fenêtre placée devant toutes les autres, à vous arrêter un instant pour vérifier si vous êtes éveillé ou en train de rêver. Devenue une habitude dans la journée, cette vérification passe dans vos rêves et vous aide à faire des rêves lucides la nuit.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -48,12 +48,12 @@ Please report faults and send suggestions through the project&apos;s issue track
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober vous rappelle dans la journée, aux intervalles choisis, de vérifier si vous rêvez. L’habitude passe dans le sommeil et aide à faire des rêves lucides.
 Cliquez sur la case en haut à gauche, «&#xa0;Démarrer le test&#xa0;», pour lancer le minuteur&#xa0;; cliquez de nouveau, sur «&#xa0;Suspendre le test&#xa0;», pour le suspendre.
-À l’échéance, la deuxième case clignote et vous invite au test&#xa0;; elle bipe aussi si «&#xa0;Bip à l’échéance&#xa0;» est coché. Cliquez sur la case ou attendez la remise à zéro.
-Cochez «&#xa0;Fenêtre devant à l’échéance&#xa0;» pour placer la fenêtre devant les autres.
-Saisissez les minutes entre deux tests près de «&#xa0;Minutes avant le signal&#xa0;» (30 au départ&#xa0;; point décimal&#xa0;: 0.5).
-Saisissez le nombre de clignotements et de bips près de «&#xa0;Signaux avant remise à zéro&#xa0;» (20 au départ).
+À l’échéance, la deuxième zone clignote et vous invite au test&#xa0;; elle émet aussi un bip si «&#xa0;Bip à l’échéance&#xa0;» est coché. Cliquez sur la zone ou attendez la remise à zéro.
+Cochez «&#xa0;Premier plan à l’échéance&#xa0;» pour placer la fenêtre devant les autres.
+Saisissez les minutes entre deux tests près de «&#xa0;Minutes avant le signal&#xa0;» (30 par défaut&#xa0;; point décimal&#xa0;: 0.5).
+Saisissez le nombre de clignotements et de bips près de «&#xa0;Signaux avant remise à zéro&#xa0;» (20 par défaut).
 «&#xa0;Quitter&#xa0;» ferme le programme.
-Signalez anomalies et suggestions dans le suivi des tickets du projet.</translation>
+Signalez les anomalies et envoyez vos suggestions via le gestionnaire de tickets du projet.</translation>
     </message>
     <message>
         <source>Lucid Deam Tips:
@@ -78,7 +78,7 @@ De nombreux sites expliquent ce qu’est un rêve lucide et comment en faire&#xa
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>Faites le test&#xa0;! Clic pour relancer</translation>
+        <translation>Faites le test&#xa0;! Cliquez pour relancer</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -108,7 +108,7 @@ De nombreux sites expliquent ce qu’est un rêve lucide et comment en faire&#xa
     <message>
         <source>Interval or limit too large</source>
         <extracomment>Shown in the countdown box, on one line of about 160 px, when a setting is too large.</extracomment>
-        <translation>Intervalle ou limite trop grand</translation>
+        <translation>Intervalle ou limite trop grands</translation>
     </message>
     <message>
         <source>Prompt</source>
@@ -128,7 +128,7 @@ De nombreux sites expliquent ce qu’est un rêve lucide et comment en faire&#xa
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>Fenêtre devant à l’échéance</translation>
+        <translation>Premier plan à l’échéance</translation>
     </message>
     <message>
         <source>Help</source>

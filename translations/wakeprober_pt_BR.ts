@@ -50,8 +50,8 @@ Please report faults and send suggestions through the project&apos;s issue track
 Clique na caixa do canto superior esquerdo, “Iniciar teste”, para iniciar o temporizador; clique de novo, agora em “Pausar teste”, para pausá-lo.
 Quando o tempo acaba, a segunda caixa pisca e pede que você faça o teste; também emite um bipe se “Bipe ao disparar” estiver marcado. Clique na caixa ou espere o reinício automático.
 Marque “Janela à frente ao disparar” para trazer a janela à frente de todas as outras.
-Digite os minutos entre os testes ao lado de “Minutos até disparar” (30 no início; use ponto decimal: 0.5).
-Digite quantas vezes ele pisca e apita ao lado de “Alertas até reiniciar” (20 no início).
+Digite os minutos entre os testes ao lado de “Minutos até disparar” (padrão: 30; use ponto decimal: 0.5).
+Digite quantas vezes a caixa pisca e emite o bipe ao lado de “Alertas até reiniciar” (padrão: 20).
 Clique em “Sair” para fechar o programa.
 Relate falhas e envie sugestões pelo rastreador de problemas do projeto.</translation>
     </message>
@@ -59,7 +59,7 @@ Relate falhas e envie sugestões pelo rastreador de problemas do projeto.</trans
         <source>Lucid Deam Tips:
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
-        <translation>Dicas de sonho lúcido:
+        <translation>Dicas para sonhos lúcidos:
 Muitos sites explicam o que é um sonho lúcido e como ter um; pesquise por sonho lúcido na web para encontrá-los. Um dos principais métodos é verificar com frequência durante o dia se você está sonhando, por exemplo se o tempo passa de forma linear, o que não acontece em um sonho: olhe a hora, espere alguns segundos e olhe de novo.</translation>
     </message>
     <message>
@@ -78,7 +78,7 @@ Muitos sites explicam o que é um sonho lúcido e como ter um; pesquise por sonh
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>Faça o teste! Clique e reinicie</translation>
+        <translation>Faça o teste! Clique para reiniciar</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>

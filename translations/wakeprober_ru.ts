@@ -47,13 +47,13 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober днём через заданные вами промежутки напоминает проверить, не спите ли вы. Привычка переходит в сон и помогает видеть осознанные сновидения.
-Щёлкните поле вверху слева, «Начать проверку», чтобы запустить таймер; щёлкните его снова, теперь «Пауза проверки», чтобы приостановить.
+Щёлкните поле вверху слева, «Начать проверку», чтобы запустить таймер; щёлкните его снова, теперь «Прервать проверку», чтобы приостановить таймер.
 Когда время выйдет, второе поле замигает и попросит провести проверку; если отмечено «Звук по таймеру», прозвучит сигнал. Щёлкните мигающее поле или дождитесь автосброса.
-Отметьте «Окно поверх всех по таймеру», чтобы окно выходило поверх остальных.
-Введите число минут между проверками рядом с «Минут до сигнала» (сначала 30; дробная часть через точку: 0.5).
-Введите, сколько раз мигать и звучать, рядом с «Сигналов до сброса» (сначала 20).
+Отметьте «Окно поверх всех по таймеру», и окно выйдет поверх остальных.
+Введите число минут между проверками рядом с «Минут до сигнала» (по умолчанию 30; дробная часть через точку: 0.5).
+Введите, сколько раз мигать и звучать, рядом с «Сигналов до сброса» (по умолчанию 20).
 Нажмите «Выход», чтобы закрыть программу.
-Об ошибках и с предложениями пишите в трекер задач проекта.</translation>
+Сообщения об ошибках и предложения оставляйте в трекере задач проекта.</translation>
     </message>
     <message>
         <source>Lucid Deam Tips:
@@ -70,7 +70,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Exit</source>
         <extracomment>The help window&apos;s button, of about 45 x 29 px.</extracomment>
-        <translation>Выход</translation>
+        <translation>ОК</translation>
     </message>
 </context>
 <context>
@@ -88,7 +88,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Пауза проверки</translation>
+        <translation>Прервать проверку</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>
@@ -108,7 +108,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Interval or limit too large</source>
         <extracomment>Shown in the countdown box, on one line of about 160 px, when a setting is too large.</extracomment>
-        <translation>Слишком большое значение</translation>
+        <translation>Интервал или лимит велик</translation>
     </message>
     <message>
         <source>Prompt</source>
