@@ -47,11 +47,11 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober は日中、設定した間隔で、夢を見ていないか確かめるよう知らせます。この習慣が睡眠中にも引き継がれ、明晰夢を見る助けになります。
-左上の「チェックを開始」をクリックするとタイマーが始まり、もう一度（表示は「チェックを停止」）クリックすると一時停止します。
-時間になると上から 2 番目の枠が点滅してチェックを促し、「ビープ音で通知」がオンならビープ音も鳴ります。点滅している枠をクリックするか、自動リセットを待ってください。
-「通知時には最前面へ」をオンにすると、通知時にウィンドウが最前面に出ます。
+左上の「スタート」をクリックするとタイマーが始まり、もう一度（表示は「ストップ」）クリックすると一時停止します。
+時間になると上から 2 番目の枠が点滅してチェックを促し、「音で通知」がオンならビープ音も鳴ります。点滅している枠をクリックするか、自動リセットを待ってください。
+「前面に表示」をオンにすると、通知時にウィンドウが最前面に出ます。
 チェックの間隔は「間隔（分）」の横に入力します（既定値 30、小数点はピリオド：0.5）。
-点滅とビープ音の回数は「自動リセットまでの回数」の横に入力します（既定値 20）。
+点滅とビープ音の回数は「点滅回数」の横に入力します（既定値 20）。
 「終了」をクリックするとプログラムを終了します。
 不具合の報告やご提案は、プロジェクトのイシュートラッカーへお寄せください。</translation>
     </message>
@@ -78,17 +78,17 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>チェックの時間です！クリックでリセット</translation>
+        <translation>チェックの時間です！押すとすぐリセット</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>チェックを開始</translation>
+        <translation>スタート</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>チェックを停止</translation>
+        <translation>ストップ</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>
@@ -103,7 +103,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Flashes/Beeps till auto reset</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>自動リセットまでの回数</translation>
+        <translation>点滅回数</translation>
     </message>
     <message>
         <source>Interval or limit too large</source>
@@ -123,12 +123,12 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Beep when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 62 px, four short lines at most.</extracomment>
-        <translation>ビープ音で通知</translation>
+        <translation>音で通知</translation>
     </message>
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>通知時には最前面へ</translation>
+        <translation>前面に表示</translation>
     </message>
     <message>
         <source>Help</source>

@@ -51,7 +51,7 @@ Please report faults and send suggestions through the project&apos;s issue track
 시간이 되면 위에서 두 번째 상자가 깜박이며 체크하라고 알립니다. ‘알림 시 소리’를 선택하면 삐 소리도 납니다. 깜박이는 상자를 클릭하거나 자동 초기화를 기다리세요.
 ‘알림 시 창을 맨 앞으로’를 선택하면 알림 시 창이 다른 모든 창의 앞으로 나옵니다.
 체크 간격(분)은 ‘알림까지 시간(분)’ 옆 칸에 입력합니다(기본값 30, 소수점은 마침표로: 0.5).
-깜박임과 삐 소리 횟수는 ‘초기화까지의 신호 횟수’ 옆 칸에 입력합니다(기본값 20).
+깜박임과 삐 소리 횟수는 ‘신호 횟수’ 옆 칸에 입력합니다(기본값 20, 이후 자동 초기화).
 프로그램을 닫으려면 ‘종료’를 클릭하세요.
 오류 신고와 제안은 프로젝트의 이슈 트래커로 보내 주세요.</translation>
     </message>
@@ -78,7 +78,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>체크할 시간! 클릭하시면 초기화</translation>
+        <translation>체크할 시간! 클릭 시 초기화</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -103,7 +103,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Flashes/Beeps till auto reset</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>초기화까지의 신호 횟수</translation>
+        <translation>신호 횟수</translation>
     </message>
     <message>
         <source>Interval or limit too large</source>

@@ -48,10 +48,10 @@ Please report faults and send suggestions through the project&apos;s issue track
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober 会在白天按你设定的间隔提醒你检验自己是否在做梦。这个习惯会延续到睡眠中，帮助你做清醒梦。
 点击左上角的“开始检验”方框启动计时器；再次点击（此时显示“停止检验”）即可暂停。
-时间到后，从上往下第二个方框会闪烁，提示你进行检验；若勾选了“提醒时蜂鸣”，还会发出蜂鸣声。点击闪烁的方框，或等待自动重置。
-勾选“提醒时窗口置顶”后，提醒时窗口会显示在所有其他窗口的前面。
-在“距下次提醒的分钟数”旁的输入框中输入两次检验之间的分钟数（默认 30；小数用小数点：0.5）。
-在“自动重置前的提示次数”旁的输入框中输入闪烁和蜂鸣的次数（默认 20）。
+时间到后，从上往下第二个方框会闪烁，提示你进行检验；若勾选了“蜂鸣提醒”，还会发出蜂鸣声。点击闪烁的方框，或等待自动重置。
+勾选“窗口置顶”后，提醒时窗口会显示在所有其他窗口的前面。
+在“间隔（分钟）”旁的输入框中输入两次检验之间的分钟数（默认 30；小数用小数点：0.5）。
+在“提示次数”旁的输入框中输入闪烁和蜂鸣的次数，之后自动重置（默认 20）。
 点击“退出”关闭程序。
 如发现问题或有建议，请通过本项目的问题跟踪系统反馈。</translation>
     </message>
@@ -78,7 +78,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>请做检验！点击重置</translation>
+        <translation>请做检验！按此重置</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -98,12 +98,12 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Minutes till timer triggers</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>距下次提醒的分钟数</translation>
+        <translation>间隔（分钟）</translation>
     </message>
     <message>
         <source>Flashes/Beeps till auto reset</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>自动重置前的提示次数</translation>
+        <translation>提示次数</translation>
     </message>
     <message>
         <source>Interval or limit too large</source>
@@ -123,12 +123,12 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Beep when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 62 px, four short lines at most.</extracomment>
-        <translation>提醒时蜂鸣</translation>
+        <translation>蜂鸣提醒</translation>
     </message>
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>提醒时窗口置顶</translation>
+        <translation>窗口置顶</translation>
     </message>
     <message>
         <source>Help</source>

@@ -48,10 +48,10 @@ Please report faults and send suggestions through the project&apos;s issue track
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober 會在白天依你設定的間隔，提醒你檢驗自己是否在做夢。這個習慣會延續到睡眠中，幫助你做清醒夢。
 按一下左上角的「開始檢驗」方塊即可啟動計時器；再按一下（此時顯示「停止檢驗」）即可暫停。
-時間到時，由上往下第二個方塊會閃爍，提示你進行檢驗；若勾選「提醒時發出嗶聲」，還會發出嗶聲。按一下閃爍的方塊，或等待自動重設。
-勾選「提醒時視窗移至最前」後，提醒時視窗會顯示在所有其他視窗前面。
-在「距下次提醒的分鐘數」旁的方塊輸入兩次檢驗之間的分鐘數（預設 30；小數請用小數點：0.5）。
-在「自動重設前的提示次數」旁的方塊輸入閃爍和嗶聲的次數（預設 20）。
+時間到時，由上往下第二個方塊會閃爍，提示你進行檢驗；若勾選「嗶聲提醒」，還會發出嗶聲。按一下閃爍的方塊，或等待自動重設。
+勾選「視窗置頂」後，提醒時視窗會顯示在所有其他視窗前面。
+在「間隔（分鐘）」旁的方塊輸入兩次檢驗之間的分鐘數（預設 30；小數請用小數點：0.5）。
+在「提示次數」旁的方塊輸入閃爍和嗶聲的次數，之後自動重設（預設 20）。
 按一下「結束」即可關閉程式。
 如發現問題或有建議，請透過本專案的問題追蹤系統回報。</translation>
     </message>
@@ -78,7 +78,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>請做檢驗！按一下重設</translation>
+        <translation>請做檢驗！按此重設</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -98,12 +98,12 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Minutes till timer triggers</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>距下次提醒的分鐘數</translation>
+        <translation>間隔（分鐘）</translation>
     </message>
     <message>
         <source>Flashes/Beeps till auto reset</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>自動重設前的提示次數</translation>
+        <translation>提示次數</translation>
     </message>
     <message>
         <source>Interval or limit too large</source>
@@ -123,12 +123,12 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Beep when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 62 px, four short lines at most.</extracomment>
-        <translation>提醒時發出嗶聲</translation>
+        <translation>嗶聲提醒</translation>
     </message>
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>提醒時視窗移至最前</translation>
+        <translation>視窗置頂</translation>
     </message>
     <message>
         <source>Help</source>
