@@ -14,8 +14,8 @@ import sys
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), ".."))
 from catalogues import all_catalogues  # noqa: E402
-from xsession import (Bells, Checks, client_named, client_stacking, pixel, screenshot,  # noqa: E402
-                      wait_for, window_property, wm_state)
+from xsession import (EXIT, Bells, Checks, client_named, client_stacking, pixel,  # noqa: E402
+                      screenshot, wait_for, window_property, wm_state)
 
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "comctl32.dll",
                "ole32.dll", "oleacc.dll", "uxtheme.dll", "advapi32.dll", "shell32.dll"}
@@ -219,12 +219,15 @@ def main(build, bellwatch, outdir):
             program.kill()
         languages(check, dpi)
     set_dpi(96)
-    # A German user's main window, for a person to look at.
-    program = wine(exe, env={**os.environ, "LANG": "de_DE.UTF-8"})
-    wid = wait_for(lambda: client_named("Wakeprober"), 30, 0.05)
-    screenshot(wid, os.path.join(outdir, "win32-main-window-de.png"))
-    program.kill()
-    wait_for(lambda: client_named("Wakeprober") is None, 10)
+    # A German and a Japanese user's main window, for a person to look at.
+    for language in ("de_DE", "ja_JP"):
+        program = wine(exe, env={**os.environ, "LANG": language + ".UTF-8"})
+        wid = wait_for(lambda: client_named("Wakeprober"), 30, 0.05)
+        # Once drawn to its last control: Exit's face is not the window's blue.
+        wait_for(lambda: pixel(wid, EXIT) != "8080FF", 10)
+        screenshot(wid, os.path.join(outdir, "win32-main-window-%s.png" % language[:2]))
+        program.kill()
+        wait_for(lambda: client_named("Wakeprober") is None, 10)
 
     for setup in glob.glob(os.path.join(build, "Wakeprober-*-win64.exe")):
         setup_program(check, setup)
