@@ -8,9 +8,10 @@ set -euo pipefail
 what=${1:-build}
 
 # python3 writes the Win32 string tables and gettext's msgfmt the desktop
-# files' translations, both from the catalogues.
+# files' translations, both from the catalogues. Noto Sans CJK draws the
+# Chinese, Japanese and Korean captions, each in its own region's glyph forms.
 build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools libxcb1-dev
-    qt6-wayland fonts-dejavu-core python3 gettext
+    qt6-wayland fonts-dejavu-core fonts-noto-cjk python3 gettext
     libcanberra0 libcanberra-pulse sound-theme-freedesktop)
 # A real X server, a window manager, a headless Wayland compositor with
 # XWayland, the tools the end-to-end tests use to drive the program from
@@ -65,7 +66,8 @@ if [ "$what" = test ]; then
     install "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
     # The number tests check that a comma-decimal locale changes nothing, and
     # the programs run in each language they have.
-    for l in de_DE es_ES fr_FR pt_BR ru_RU; do
+    for l in de_DE es_ES fr_FR pt_BR ru_RU it_IT nl_NL pl_PL cs_CZ uk_UA tr_TR sv_SE id_ID \
+        vi_VN ja_JP ko_KR zh_CN zh_TW; do
         if ! locale -a 2>/dev/null | grep -qi "^$l\.utf-\?8$"; then
             as_root localedef -i "$l" -f UTF-8 "$l.UTF-8"
         fi

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """Takes the README's pictures of both windows as a user first sees them, of a prompt, and
-of the main window as a German user sees it."""
+of the main window as a German and a Japanese user see it."""
 import sys
 import time
 
@@ -22,12 +22,13 @@ def main(binary, outdir):
         screenshot(program.wid, outdir + "/prompt.png")
     finally:
         program.kill()
-    german = Program(binary, env={"LANG": "de_DE.UTF-8", "LANGUAGE": None, "LC_ALL": None},
-                     countdown="Restzeit")
-    try:
-        screenshot(german.wid, outdir + "/main-window-de.png")
-    finally:
-        german.kill()
+    for language, countdown in (("de_DE", "Restzeit"), ("ja_JP", "カウントダウン")):
+        user = Program(binary, env={"LANG": language + ".UTF-8", "LANGUAGE": None, "LC_ALL": None},
+                       countdown=countdown)
+        try:
+            screenshot(user.wid, "%s/main-window-%s.png" % (outdir, language[:2]))
+        finally:
+            user.kill()
 
 
 if __name__ == "__main__":

@@ -15,6 +15,7 @@ private slots:
     void readNumber_data();
     void readNumber();
     void readNumberOutOfRange();
+    void readNumberIgnoresLocale_data();
     void readNumberIgnoresLocale();
     void formatSigned_data();
     void formatSigned();
@@ -94,19 +95,35 @@ void TestNumbers::readNumberOutOfRange()
     QCOMPARE(ReadNumber("1e-99999999999999999999"), 0.0);
 }
 
+void TestNumbers::readNumberIgnoresLocale_data()
+{
+    // Every locale the program has a language for: most write a decimal comma,
+    // some group digits with a blank or a dot, and Turkish maps the letter
+    // case of i and I apart from every other.
+    QTest::addColumn<QString>("locale");
+    for (const char *locale :
+        { "de_DE", "es_ES", "fr_FR", "pt_BR", "ru_RU", "it_IT", "nl_NL", "pl_PL", "cs_CZ", "uk_UA",
+            "tr_TR", "sv_SE", "id_ID", "vi_VN", "ja_JP", "ko_KR", "zh_CN", "zh_TW" })
+        QTest::newRow(locale) << QString::fromLatin1(locale) + QStringLiteral(".UTF-8");
+}
+
 void TestNumbers::readNumberIgnoresLocale()
 {
+    QFETCH(QString, locale);
     const std::string old = std::setlocale(LC_ALL, nullptr);
-    const bool haveCommaLocale = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr
-        || std::setlocale(LC_ALL, "fr_FR.UTF-8") != nullptr;
+    const bool installed = std::setlocale(LC_ALL, locale.toLatin1().constData()) != nullptr;
     const double half = ReadNumber("0.5");
     const double comma = ReadNumber("3,5");
+    const double exponent = ReadNumber("1e3");
+    const double grouped = ReadNumber("1 000");
     const std::string formatted = FormatSigned(29.5);
     std::setlocale(LC_ALL, old.c_str());
-    if (!haveCommaLocale)
-        QSKIP("no comma-decimal locale is installed");
+    if (!installed)
+        QSKIP("the locale is not installed (scripts/install-deps.sh test makes it)");
     QCOMPARE(half, 0.5);
     QCOMPARE(comma, 3.0);
+    QCOMPARE(exponent, 1000.0);
+    QCOMPARE(grouped, 1000.0); // blanks are skipped, as always
     QCOMPARE(formatted, std::string(" 29.5"));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "fitting.h"
 #include "form1.h"
+#include "glyphs.h"
 
 #include <QDir>
 #include <QLabel>
@@ -70,11 +71,14 @@ void TestForm1::everyLanguageFits()
     Form1 form;
     auto *instructions = form.findChild<QLabel *>(QStringLiteral("Label1"));
     QVERIFY(!instructions->text().startsWith(QStringLiteral("Wakeprober reminds")));
-    for (QLabel *label : form.findChildren<QLabel *>())
+    for (QLabel *label : form.findChildren<QLabel *>()) {
         QVERIFY2(fits(label->font(), { label->text(), label->size(), true }),
             qPrintable(label->objectName()));
+        QCOMPARE(missingGlyphs(label->font(), label->text()), QString());
+    }
     auto *exit = form.findChild<QPushButton *>(QStringLiteral("Command1"));
     QVERIFY(fits(exit->font(), { exit->text(), exit->size() - QSize(8, 4), false }));
+    QCOMPARE(missingGlyphs(exit->font(), exit->text()), QString());
     QVERIFY2(instructions->font().pointSizeF() >= englishPoints,
         qPrintable(QStringLiteral("%1 pt, English %2 pt")
                        .arg(instructions->font().pointSizeF())

@@ -2,6 +2,7 @@
 #include "checkbox.h"
 #include "fitting.h"
 #include "form1.h"
+#include "glyphs.h"
 #include "texts.h"
 #include "wakeprobe.h"
 
@@ -169,8 +170,12 @@ void TestWakeprobe::everyCaptionFits()
         QVERIFY2(child<CheckBox>("Check1")->text() != QStringLiteral("Start Wakeprobe"),
             "the catalogue is in use");
     }
+    // Whole within its room, and every character in a real glyph.
     const auto fitsIn = [](QWidget *w, const QString &text, QSize room, bool wrap) {
-        return fits(w->font(), { text, room, wrap });
+        const QString missing = missingGlyphs(w->font(), text);
+        if (!missing.isEmpty())
+            qWarning("no glyph for %s", qPrintable(missing));
+        return fits(w->font(), { text, room, wrap }) && missing.isEmpty();
     };
     for (const char *name : { "Check1", "Check3", "Check4" }) {
         auto *box = child<CheckBox>(name);

@@ -9,7 +9,8 @@
 //                  click, a pause, the overflow, Tab and Space from the keyboard,
 //                  Help twice and Exit with help open
 //   driver scale   the running program's client area and controls at its DPI
-//   driver fit     the real windows built in this process: every caption fits
+//   driver fit     the real windows built in this process: every caption fits,
+//                  in a font that has all its characters
 #include "form1.h"
 #include "layout.h"
 #include "texts.h"
@@ -348,23 +349,39 @@ bool readsInFull(HWND control, Layout::Kind kind, const std::string &shown)
     return needed.right <= room.right - room.left && needed.bottom <= room.bottom - room.top;
 }
 
+// Whether the font the control draws with has a glyph of its own for every
+// character shown: no boxes, and no reliance on font linking.
+bool inRealGlyphs(HWND control, const std::string &shown)
+{
+    HDC dc = GetDC(control);
+    const bool all = drawsEvery(
+        dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), { widen(shown) });
+    ReleaseDC(control, dc);
+    return all;
+}
+
+// Reads in full, and in real glyphs.
+void whole(HWND control, Layout::Kind kind, const std::string &shown, const std::string &what)
+{
+    check(readsInFull(control, kind, shown), what);
+    check(inRealGlyphs(control, shown), what + ": every character has its glyph");
+}
+
 void fit()
 {
     mainWindow = Wakeprobe::open(SW_SHOW);
     const std::string at = " at " + std::to_string(GetDpiForWindow(mainWindow)) + " dpi";
     for (const Layout::Control &c : Layout::Wakeprobe.controls)
         if (c.visible)
-            check(readsInFull(item(c.name), c.kind, text(item(c.name))), std::string(c.name) + at);
+            whole(item(c.name), c.kind, text(item(c.name)), std::string(c.name) + at);
     for (const std::string &later : widestCountdowns())
-        check(readsInFull(item("Text1"), Layout::Kind::TextBox, later), "\"" + later + "\"" + at);
+        whole(item("Text1"), Layout::Kind::TextBox, later, "\"" + later + "\"" + at);
     for (const std::string &caption :
         { translated("Wakeprobe", PromptCaption), translatedCycleTexts().running })
-        check(readsInFull(item("Check2"), Layout::Kind::CheckBox, caption),
-            "\"" + caption + "\"" + at);
+        whole(item("Check2"), Layout::Kind::CheckBox, caption, "\"" + caption + "\"" + at);
     HWND help = Form1::show();
     for (const Layout::Control &c : Layout::Form1.controls)
-        check(
-            readsInFull(GetDlgItem(help, c.id), c.kind, narrow(windowText(GetDlgItem(help, c.id)))),
+        whole(GetDlgItem(help, c.id), c.kind, narrow(windowText(GetDlgItem(help, c.id))),
             "help " + std::string(c.name) + at);
 
     // For the Linux side, which knows the catalogues: the fitted font's

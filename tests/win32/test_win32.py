@@ -14,8 +14,8 @@ import sys
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), ".."))
 from catalogues import all_catalogues  # noqa: E402
-from xsession import (Bells, Checks, client_named, client_stacking, pixel, screenshot,  # noqa: E402
-                      wait_for, window_property, wm_state)
+from xsession import (EXIT, Bells, Checks, client_named, client_stacking, pixel,  # noqa: E402
+                      screenshot, wait_for, window_property, wm_state)
 
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "comctl32.dll",
                "ole32.dll", "oleacc.dll", "uxtheme.dll", "advapi32.dll", "shell32.dll"}
@@ -30,6 +30,20 @@ def set_dpi(dpi):
     subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
                     "REG_DWORD", "/d", str(dpi), "/f"], check=True, capture_output=True)
     subprocess.run(["wineserver", "-w"], check=True)  # the setting applies to new sessions
+
+
+# The faces Windows shows an East Asian interface in, and what stands in for each under
+# Wine: Noto Sans CJK (fonts-noto-cjk) in that language's own glyph forms.
+WINDOWS_FACES = {"Yu Gothic UI": "Noto Sans CJK JP", "Malgun Gothic": "Noto Sans CJK KR",
+                 "Microsoft YaHei UI": "Noto Sans CJK SC",
+                 "Microsoft JhengHei UI": "Noto Sans CJK TC"}
+
+
+def stand_in_fonts():
+    for face, stand_in in WINDOWS_FACES.items():
+        subprocess.run(["wine", "reg", "add", r"HKCU\Software\Wine\Fonts\Replacements", "/v",
+                        face, "/t", "REG_SZ", "/d", stand_in, "/f"], check=True,
+                       capture_output=True)
 
 
 def start(exe):
@@ -106,24 +120,31 @@ def drive(check, mode, wid=None, bells=None, outdir=None, env=None):
 
 def languages(check, dpi):
     """Every catalogue under its locale, as Windows picks the string table by the display
-    language: each control says what the catalogue says, every text fits (the driver's
-    checks), in a font no smaller than English's."""
+    language: each control says what the catalogue says, every text fits in a font that
+    has all its characters (the driver's checks), no smaller than English's. The East Asian
+    ones again as a Western system shows them as its display language (LC_MESSAGES apart
+    from a German locale), whose message font has none of their characters."""
     english = drive(check, "fit", env={"LANG": "C"})
     english_font = [int(n) for n in english[0].split()[2:]]
     for catalogue in all_catalogues():
-        reported = drive(check, "fit", env={"LANG": catalogue.locale()})
-        font = [int(n) for n in reported[0].split()[2:]]
-        check(all(a >= b for a, b in zip(font, english_font)) and len(font) == 2,
-              "%s at %d dpi: the fonts are %r px high, English %r"
-              % (catalogue.language, dpi, font, english_font))
-        wrong = []
-        for line in reported[1:]:
-            context, source, shown = line[len("text "):].split("\t")
-            expected = catalogue(context, source.replace("\\n", "\n")).replace("\n", "\\n")
-            if shown != expected:
-                wrong.append((shown, expected))
-        check(not wrong, "%s at %d dpi: every control from its table %r"
-              % (catalogue.language, dpi, wrong[:2]))
+        systems = [("", {"LANG": catalogue.locale()})]
+        if catalogue.language.split("_")[0] in ("ja", "ko", "zh"):
+            systems.append((" on a Western system",
+                            {"LANG": "de_DE.UTF-8", "LC_MESSAGES": catalogue.locale()}))
+        for system, env in systems:
+            reported = drive(check, "fit", env=env)
+            font = [int(n) for n in reported[0].split()[2:]]
+            check(all(a >= b for a, b in zip(font, english_font)) and len(font) == 2,
+                  "%s%s at %d dpi: the fonts are %r px high, English %r"
+                  % (catalogue.language, system, dpi, font, english_font))
+            wrong = []
+            for line in reported[1:]:
+                context, source, shown = line[len("text "):].split("\t")
+                expected = catalogue(context, source.replace("\\n", "\n")).replace("\n", "\\n")
+                if shown != expected:
+                    wrong.append((shown, expected))
+            check(not wrong, "%s%s at %d dpi: every control from its table %r"
+                  % (catalogue.language, system, dpi, wrong[:2]))
 
 
 def imports(check, exe):
@@ -175,6 +196,7 @@ def main(build, bellwatch, outdir):
     DRIVER = os.path.join(build, "tests", "win32", "driver.exe")
     imports(check, exe)
     subprocess.run(["wineboot", "-i"], check=True, capture_output=True)
+    stand_in_fonts()
 
     bells = Bells(bellwatch)
     program, wid = start(exe)
@@ -197,12 +219,15 @@ def main(build, bellwatch, outdir):
             program.kill()
         languages(check, dpi)
     set_dpi(96)
-    # A German user's main window, for a person to look at.
-    program = wine(exe, env={**os.environ, "LANG": "de_DE.UTF-8"})
-    wid = wait_for(lambda: client_named("Wakeprober"), 30, 0.05)
-    screenshot(wid, os.path.join(outdir, "win32-main-window-de.png"))
-    program.kill()
-    wait_for(lambda: client_named("Wakeprober") is None, 10)
+    # A German and a Japanese user's main window, for a person to look at.
+    for language in ("de_DE", "ja_JP"):
+        program = wine(exe, env={**os.environ, "LANG": language + ".UTF-8"})
+        wid = wait_for(lambda: client_named("Wakeprober"), 30, 0.05)
+        # Once drawn to its last control: Exit's face is not the window's blue.
+        wait_for(lambda: pixel(wid, EXIT) != "8080FF", 10)
+        screenshot(wid, os.path.join(outdir, "win32-main-window-%s.png" % language[:2]))
+        program.kill()
+        wait_for(lambda: client_named("Wakeprober") is None, 10)
 
     for setup in glob.glob(os.path.join(build, "Wakeprober-*-win64.exe")):
         setup_program(check, setup)

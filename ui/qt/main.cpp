@@ -56,20 +56,37 @@ void displayAwareHandler(QtMsgType type, const QMessageLogContext &context, cons
     qtHandler(type, context, message);
 }
 
+// Chinese, Japanese and Korean share many characters but draw them in forms
+// of their own, and fontconfig picks the forms of the locale (LANG). Make it
+// pick those of the language the window speaks, unless FC_LANG says otherwise.
+void matchFontsTo(const QString &language)
+{
+    const QString primary = language.section(QLatin1Char('_'), 0, 0);
+    if (!qEnvironmentVariableIsEmpty("FC_LANG")
+        || !QStringList { QStringLiteral("ja"), QStringLiteral("ko"), QStringLiteral("zh") }
+                .contains(primary))
+        return;
+    qputenv("FC_LANG", language.toLower().replace(QLatin1Char('_'), QLatin1Char('-')).toLatin1());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     choosePlatform();
+    // The desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), from the
+    // catalogues built in; English, the texts' own language, where none fits.
+    // Chosen before the application starts its fonts.
+    QTranslator translator;
+    const bool translated = translator.load(
+        QLocale(), QStringLiteral("wakeprober"), QStringLiteral("_"), QStringLiteral(":/i18n"));
+    if (translated)
+        matchFontsTo(translator.language());
+
     qtHandler = qInstallMessageHandler(displayAwareHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
-
-    // The desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), from the
-    // catalogues built in; English, the texts' own language, where none fits.
-    QTranslator translator;
-    if (translator.load(
-            QLocale(), QStringLiteral("wakeprober"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    if (translated)
         QCoreApplication::installTranslator(&translator);
 
     // Unloading a window destroys it; the program ends with its last window.

@@ -153,6 +153,74 @@ UINT followDpi(HWND window, const Layout::Window &layout, WPARAM wParam, LPARAM 
     return dpi;
 }
 
+namespace {
+
+// The faces Windows gives an East Asian display language's interface, best
+// first: Segoe UI, or Tahoma under Wine, has none of their characters.
+std::vector<const wchar_t *> interfaceFaces(LANGID language)
+{
+    switch (PRIMARYLANGID(language)) {
+    case LANG_JAPANESE:
+        return { L"Yu Gothic UI", L"Meiryo UI", L"MS UI Gothic" };
+    case LANG_KOREAN:
+        return { L"Malgun Gothic", L"Gulim" };
+    case LANG_CHINESE:
+        if (SUBLANGID(language) == SUBLANG_CHINESE_SIMPLIFIED
+            || SUBLANGID(language) == SUBLANG_CHINESE_SINGAPORE)
+            return { L"Microsoft YaHei UI", L"SimSun" };
+        return { L"Microsoft JhengHei UI", L"PMingLiU" };
+    default:
+        return {};
+    }
+}
+
+// The face's own name as the font mapper gave it, which differs from the one
+// asked for when that face is not installed.
+std::wstring faceOf(HDC dc, HFONT font)
+{
+    wchar_t face[LF_FACESIZE] = {};
+    HGDIOBJ old = SelectObject(dc, font);
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    SelectObject(dc, old);
+    return face;
+}
+
+// The message font's face where it draws every character of the texts;
+// otherwise the first installed face of the display language's interface
+// that does, as Windows itself shows that language.
+void chooseFace(HDC dc, LOGFONTW &font, const std::vector<std::wstring> &texts)
+{
+    if (Gdi<HFONT> message(CreateFontIndirectW(&font)); drawsEvery(dc, message.get(), texts))
+        return;
+    for (const wchar_t *face : interfaceFaces(GetUserDefaultUILanguage())) {
+        LOGFONTW candidate = font;
+        lstrcpynW(candidate.lfFaceName, face, LF_FACESIZE);
+        const Gdi<HFONT> made(CreateFontIndirectW(&candidate));
+        if (lstrcmpiW(faceOf(dc, made.get()).c_str(), face) == 0
+            && drawsEvery(dc, made.get(), texts)) {
+            font = candidate;
+            return;
+        }
+    }
+}
+
+} // namespace
+
+bool drawsEvery(HDC dc, HFONT font, const std::vector<std::wstring> &texts)
+{
+    HGDIOBJ old = SelectObject(dc, font);
+    bool all = true;
+    for (const std::wstring &text : texts) {
+        std::vector<WORD> glyphs(text.size());
+        GetGlyphIndicesW(
+            dc, text.c_str(), int(text.size()), glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
+        for (std::size_t i = 0; i < text.size(); ++i)
+            all = all && (text[i] < L' ' || glyphs[i] != 0xFFFF); // line breaks draw nothing
+    }
+    SelectObject(dc, old);
+    return all;
+}
+
 Gdi<HFONT> fittedFont(HWND window, const Layout::Window &layout, UINT dpi,
     const std::vector<std::pair<std::string_view, std::string>> &later)
 {
@@ -163,6 +231,13 @@ Gdi<HFONT> fittedFont(HWND window, const Layout::Window &layout, UINT dpi,
     const int largest = std::abs(font.lfHeight);
     const int smallest = MulDiv(8, int(dpi), 96); // 6 points: smaller is not read
     HDC dc = GetDC(window);
+    std::vector<std::wstring> texts;
+    for (const Layout::Control &c : layout.controls)
+        if (c.visible)
+            texts.push_back(windowText(GetDlgItem(window, c.id)));
+    for (const auto &[name, text] : later)
+        texts.push_back(widen(text));
+    chooseFace(dc, font, texts);
     Gdi<HFONT> fitted;
     for (int height = largest; height >= smallest; --height) {
         font.lfHeight = -height;

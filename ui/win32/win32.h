@@ -66,9 +66,14 @@ void placeControls(HWND window, const Layout::Window &layout, UINT dpi);
 UINT followDpi(HWND window, const Layout::Window &layout, WPARAM wParam, LPARAM lParam);
 
 // The system's message font at this DPI, shrunk until every text of the
-// window, including extra ones it will show later, reads in full in its control.
+// window, including extra ones it will show later, reads in full in its
+// control. Its face is the one Windows gives the display language's
+// interface where the message font cannot draw the texts.
 Gdi<HFONT> fittedFont(HWND window, const Layout::Window &layout, UINT dpi,
     const std::vector<std::pair<std::string_view, std::string>> &later = {});
+
+// Whether the font has a glyph of its own for every character of the texts.
+bool drawsEvery(HDC dc, HFONT font, const std::vector<std::wstring> &texts);
 
 // The program ends when the last of its windows is destroyed.
 void windowOpened();

@@ -1,0 +1,144 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Reality-Check Reminder</source>
+        <extracomment>The desktop entry&apos;s GenericName: what the program is, in two or three words.</extracomment>
+        <translation>リアリティチェックのリマインダー</translation>
+    </message>
+    <message>
+        <source>Reminds you at intervals to check whether you are dreaming</source>
+        <extracomment>The desktop entry&apos;s Comment, shown as a tooltip in menus: one short sentence.</extracomment>
+        <translation>夢を見ていないか確かめるよう定期的に知らせます</translation>
+    </message>
+    <message>
+        <source>lucid;dream;reality check;reminder;timer;</source>
+        <extracomment>Search words for the desktop&apos;s menu, each followed by a semicolon. Keep the semicolons.</extracomment>
+        <translation>明晰夢;夢;リアリティチェック;リマインダー;タイマー;</translation>
+    </message>
+    <message>
+        <source>Reminds you to check whether you are dreaming</source>
+        <extracomment>The software centre&apos;s one-line summary, without a full stop.</extracomment>
+        <translation>夢を見ていないか確かめるよう知らせます</translation>
+    </message>
+    <message>
+        <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
+        <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
+        <translation>Wakeprober は選んだ間隔をカウントダウンしたあと、点滅する枠、必要に応じてビープ音、そして他のすべてのウィンドウより前面に出るウィンドウで、少し立ち止まって起きているのか夢を見ているのかを確かめるよう促します。日中の習慣になったチェックは夢の中にも引き継がれ、夜に明晰夢を見る助けになります。</translation>
+    </message>
+    <message>
+        <source>The main window prompting for a check</source>
+        <extracomment>The caption of the screenshot in the software centre.</extracomment>
+        <translation>チェックを促すメインウィンドウ</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Wakeprober reminds you during the day, at intervals you set, to check whether you are dreaming. The habit carries over into your sleep and helps you have lucid dreams.
+Click the top-left box, &quot;Start Wakeprobe&quot;, to start the timer; click it again, now &quot;Stop Wakeprobe&quot;, to pause it.
+When the time is up, the second box down flashes and asks you to do a wakeprobe; it also beeps if &quot;Beep when timer triggers&quot; is ticked. Click the flashing box, or wait for the automatic reset.
+Tick &quot;Window to front when timer triggers&quot; to bring the window in front of all other open windows when the timer triggers.
+Type the minutes between checks in the box next to &quot;Minutes till timer triggers&quot; (30 at start).
+Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps till auto reset&quot; (20 at start).
+Click Exit to close the program.
+Please report faults and send suggestions through the project&apos;s issue tracker.</source>
+        <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
+        <translation>Wakeprober は日中、設定した間隔で、夢を見ていないか確かめるよう知らせます。この習慣が睡眠中にも引き継がれ、明晰夢を見る助けになります。
+左上の「スタート」をクリックするとタイマーが始まり、もう一度（表示は「ストップ」）クリックすると一時停止します。
+時間になると上から 2 番目の枠が点滅してチェックを促し、「音で通知」がオンならビープ音も鳴ります。点滅している枠をクリックするか、自動リセットを待ってください。
+「前面に表示」をオンにすると、通知時にウィンドウが最前面に出ます。
+チェックの間隔は「間隔（分）」の横に入力します（既定値 30、小数点はピリオド：0.5）。
+点滅とビープ音の回数は「点滅回数」の横に入力します（既定値 20）。
+「終了」をクリックするとプログラムを終了します。
+不具合の報告やご提案は、プロジェクトのイシュートラッカーへお寄せください。</translation>
+    </message>
+    <message>
+        <source>Lucid Deam Tips:
+Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
+        <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
+        <translation>明晰夢のヒント：
+明晰夢とは何か、どうすれば見られるかを解説するウェブサイトはたくさんあり、「明晰夢」でウェブ検索すると見つかります。主な方法の一つは、日中に何度も夢を見ていないか確かめることです。たとえば、時間が普通に流れているか（夢の中ではそうなりません）を確かめます。時計を見て、数秒待ってから、もう一度見てみましょう。</translation>
+    </message>
+    <message>
+        <source>Wakeprober Help</source>
+        <extracomment>The help window&apos;s heading: one line of about 113 px.</extracomment>
+        <translation>Wakeprober ヘルプ</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>The help window&apos;s button, of about 45 x 29 px.</extracomment>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>Wakeprobe</name>
+    <message>
+        <source>Do wakeprobe. Click to reset timer</source>
+        <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
+        <translation>チェックの時間です！押すとすぐリセット</translation>
+    </message>
+    <message>
+        <source>Start Wakeprobe</source>
+        <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
+        <translation>スタート</translation>
+    </message>
+    <message>
+        <source>Stop Wakeprobe</source>
+        <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
+        <translation>ストップ</translation>
+    </message>
+    <message>
+        <source>Seconds to next Check </source>
+        <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
+        <translation>チェックまでの秒数 </translation>
+    </message>
+    <message>
+        <source>Minutes till timer triggers</source>
+        <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
+        <translation>間隔（分）</translation>
+    </message>
+    <message>
+        <source>Flashes/Beeps till auto reset</source>
+        <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
+        <translation>点滅回数</translation>
+    </message>
+    <message>
+        <source>Interval or limit too large</source>
+        <extracomment>Shown in the countdown box, on one line of about 160 px, when a setting is too large.</extracomment>
+        <translation>間隔か上限が大きすぎます</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <extracomment>What a screen reader calls the prompt box while it has no caption.</extracomment>
+        <translation>通知</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <extracomment>What a screen reader calls the countdown box.</extracomment>
+        <translation>カウントダウン</translation>
+    </message>
+    <message>
+        <source>Beep when timer triggers</source>
+        <extracomment>A check box caption: wraps in about 55 x 62 px, four short lines at most.</extracomment>
+        <translation>音で通知</translation>
+    </message>
+    <message>
+        <source>Window to front when timer triggers</source>
+        <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
+        <translation>前面に表示</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>A button of about 50 x 37 px.</extracomment>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>A button of about 50 x 37 px.</extracomment>
+        <translation>終了</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,144 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR">
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Reality-Check Reminder</source>
+        <extracomment>The desktop entry&apos;s GenericName: what the program is, in two or three words.</extracomment>
+        <translation>Gerçeklik kontrolü hatırlatıcısı</translation>
+    </message>
+    <message>
+        <source>Reminds you at intervals to check whether you are dreaming</source>
+        <extracomment>The desktop entry&apos;s Comment, shown as a tooltip in menus: one short sentence.</extracomment>
+        <translation>Rüya görüp görmediğinizi aralıklarla kontrol etmenizi hatırlatır</translation>
+    </message>
+    <message>
+        <source>lucid;dream;reality check;reminder;timer;</source>
+        <extracomment>Search words for the desktop&apos;s menu, each followed by a semicolon. Keep the semicolons.</extracomment>
+        <translation>bilinçli rüya;lucid rüya;rüya;gerçeklik kontrolü;hatırlatıcı;zamanlayıcı;</translation>
+    </message>
+    <message>
+        <source>Reminds you to check whether you are dreaming</source>
+        <extracomment>The software centre&apos;s one-line summary, without a full stop.</extracomment>
+        <translation>Rüya görüp görmediğinizi kontrol etmenizi hatırlatır</translation>
+    </message>
+    <message>
+        <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
+        <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
+        <translation>Wakeprober seçtiğiniz bir süreyi geri sayar; ardından yanıp sönen bir kutu, isteğe bağlı bir bip sesi ve diğer tüm pencerelerin önüne getirilen penceresiyle bir an durup uyanık mı yoksa rüyada mı olduğunuzu kontrol etmenizi ister. Gün içinde alışkanlık hâline gelen bu kontrol rüyalarınıza da taşınır ve geceleri bilinçli rüya görmenize yardımcı olur.</translation>
+    </message>
+    <message>
+        <source>The main window prompting for a check</source>
+        <extracomment>The caption of the screenshot in the software centre.</extracomment>
+        <translation>Test için uyaran ana pencere</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Wakeprober reminds you during the day, at intervals you set, to check whether you are dreaming. The habit carries over into your sleep and helps you have lucid dreams.
+Click the top-left box, &quot;Start Wakeprobe&quot;, to start the timer; click it again, now &quot;Stop Wakeprobe&quot;, to pause it.
+When the time is up, the second box down flashes and asks you to do a wakeprobe; it also beeps if &quot;Beep when timer triggers&quot; is ticked. Click the flashing box, or wait for the automatic reset.
+Tick &quot;Window to front when timer triggers&quot; to bring the window in front of all other open windows when the timer triggers.
+Type the minutes between checks in the box next to &quot;Minutes till timer triggers&quot; (30 at start).
+Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps till auto reset&quot; (20 at start).
+Click Exit to close the program.
+Please report faults and send suggestions through the project&apos;s issue tracker.</source>
+        <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
+        <translation>Wakeprober gün içinde, belirlediğiniz aralıklarla rüya görüp görmediğinizi kontrol etmenizi hatırlatır. Bu alışkanlık uykunuza da geçer ve bilinçli rüya görmenize yardımcı olur.
+Zamanlayıcıyı başlatmak için sol üstteki “Testi başlat” kutusuna tıklayın; duraklatmak için yeniden, bu kez “Testi durdur” kutusuna tıklayın.
+Süre dolunca ikinci kutu yanıp söner ve test yapmanızı ister; “Alarmda bip sesi” işaretliyse bip sesi de çıkarır. Yanıp sönen kutuya tıklayın ya da otomatik sıfırlamayı bekleyin.
+“Alarmda pencereyi öne getir” işaretliyse pencere o anda diğer tüm pencerelerin önüne gelir.
+Testler arasındaki dakika sayısını “Alarma kadar dakika” yanındaki kutuya yazın (varsayılan 30; ondalık nokta ile: 0.5).
+Kaç kez yanıp sönüp bip sesi çıkaracağını “Sıfırlamaya kadar sinyal” yanındaki kutuya yazın (varsayılan 20).
+Programı kapatmak için “Çıkış” düğmesine tıklayın.
+Lütfen hataları ve önerilerinizi projenin sorun izleyicisi üzerinden bildirin.</translation>
+    </message>
+    <message>
+        <source>Lucid Deam Tips:
+Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
+        <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
+        <translation>Bilinçli Rüya İpuçları:
+Birçok web sitesi bilinçli rüyanın ne olduğunu ve nasıl görüleceğini anlatır; bunları bulmak için web&apos;de “bilinçli rüya” araması yapın. Başlıca yöntemlerden biri, gün içinde sık sık rüya görüp görmediğinizi kontrol etmektir; örneğin zamanın düzgün akıp akmadığını, çünkü rüyada akmaz: saate bakın, birkaç saniye bekleyin ve yeniden bakın.</translation>
+    </message>
+    <message>
+        <source>Wakeprober Help</source>
+        <extracomment>The help window&apos;s heading: one line of about 113 px.</extracomment>
+        <translation>Wakeprober Yardımı</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>The help window&apos;s button, of about 45 x 29 px.</extracomment>
+        <translation>Kapat</translation>
+    </message>
+</context>
+<context>
+    <name>Wakeprobe</name>
+    <message>
+        <source>Do wakeprobe. Click to reset timer</source>
+        <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
+        <translation>Test yapın! Sıfırlamak için tıklayın</translation>
+    </message>
+    <message>
+        <source>Start Wakeprobe</source>
+        <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
+        <translation>Testi başlat</translation>
+    </message>
+    <message>
+        <source>Stop Wakeprobe</source>
+        <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
+        <translation>Testi durdur</translation>
+    </message>
+    <message>
+        <source>Seconds to next Check </source>
+        <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
+        <translation>Teste kalan saniye </translation>
+    </message>
+    <message>
+        <source>Minutes till timer triggers</source>
+        <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
+        <translation>Alarma kadar dakika</translation>
+    </message>
+    <message>
+        <source>Flashes/Beeps till auto reset</source>
+        <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
+        <translation>Sıfırlamaya kadar sinyal</translation>
+    </message>
+    <message>
+        <source>Interval or limit too large</source>
+        <extracomment>Shown in the countdown box, on one line of about 160 px, when a setting is too large.</extracomment>
+        <translation>Aralık veya sınır çok büyük</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <extracomment>What a screen reader calls the prompt box while it has no caption.</extracomment>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <extracomment>What a screen reader calls the countdown box.</extracomment>
+        <translation>Geri sayım</translation>
+    </message>
+    <message>
+        <source>Beep when timer triggers</source>
+        <extracomment>A check box caption: wraps in about 55 x 62 px, four short lines at most.</extracomment>
+        <translation>Alarmda bip sesi</translation>
+    </message>
+    <message>
+        <source>Window to front when timer triggers</source>
+        <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
+        <translation>Alarmda pencereyi öne getir</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>A button of about 50 x 37 px.</extracomment>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>A button of about 50 x 37 px.</extracomment>
+        <translation>Çıkış</translation>
+    </message>
+</context>
+</TS>
