@@ -117,15 +117,45 @@ foreach(ts ${WAKEPROBER_TS_FILES})
     list(APPEND WAKEPROBER_LANGUAGES ${language})
 endforeach()
 
-# Windows' language of each catalogue: LANG_ and SUBLANG_ names of winnt.h. A
-# language without a region matches every region of it; a new language needs
-# its line here.
+# Windows' language of each catalogue: LANG_ and SUBLANG_ names of winnt.h, and
+# NSIS's name for the setup program's pages. A language without a region
+# matches every region of it; a new language needs its line here.
 set(_win32_languages
-    "de|GERMAN" "es|SPANISH" "fr|FRENCH" "it|ITALIAN" "nl|DUTCH" "pl|POLISH" "pt|PORTUGUESE"
-    "pt_BR|PORTUGUESE,SUBLANG_PORTUGUESE_BRAZILIAN" "ru|RUSSIAN" "uk|UKRAINIAN" "cs|CZECH"
-    "sv|SWEDISH" "da|DANISH" "fi|FINNISH" "nb|NORWEGIAN" "tr|TURKISH" "hu|HUNGARIAN"
-    "el|GREEK" "ja|JAPANESE" "ko|KOREAN" "zh_CN|CHINESE,SUBLANG_CHINESE_SIMPLIFIED"
-    "zh_TW|CHINESE,SUBLANG_CHINESE_TRADITIONAL")
+    "de|GERMAN|German" "es|SPANISH|Spanish" "fr|FRENCH|French" "it|ITALIAN|Italian"
+    "nl|DUTCH|Dutch" "pl|POLISH|Polish" "pt|PORTUGUESE|Portuguese"
+    "pt_BR|PORTUGUESE,SUBLANG_PORTUGUESE_BRAZILIAN|PortugueseBR" "ru|RUSSIAN|Russian"
+    "uk|UKRAINIAN|Ukrainian" "cs|CZECH|Czech" "sv|SWEDISH|Swedish" "da|DANISH|Danish"
+    "fi|FINNISH|Finnish" "nb|NORWEGIAN|Norwegian" "tr|TURKISH|Turkish"
+    "hu|HUNGARIAN|Hungarian" "el|GREEK|Greek" "ja|JAPANESE|Japanese" "ko|KOREAN|Korean"
+    "zh_CN|CHINESE,SUBLANG_CHINESE_SIMPLIFIED|SimpChinese"
+    "zh_TW|CHINESE,SUBLANG_CHINESE_TRADITIONAL|TradChinese")
+
+# ts_windows_language(LANGUAGE RC_OUT NSIS_OUT): a catalogue's language as the
+# .rc file's LANGUAGE statement names it ("LANG_GERMAN, SUBLANG_NEUTRAL") and
+# as NSIS names it ("German").
+function(ts_windows_language language rc_out nsis_out)
+    string(REGEX REPLACE "_.*" "" primary ${language})
+    set(windows "")
+    foreach(entry ${_win32_languages})
+        if(entry MATCHES "^${language}\\|([^|]*)\\|(.*)$")
+            set(windows ${CMAKE_MATCH_1})
+            set(nsis ${CMAKE_MATCH_2})
+        elseif(windows STREQUAL "" AND entry MATCHES "^${primary}\\|([^|]*)\\|(.*)$")
+            set(windows ${CMAKE_MATCH_1})
+            set(nsis ${CMAKE_MATCH_2})
+        endif()
+    endforeach()
+    if(windows STREQUAL "")
+        message(FATAL_ERROR "translations/wakeprober_${language}.ts: add its Windows "
+                            "language to _win32_languages in ${CMAKE_CURRENT_FUNCTION_LIST_FILE}")
+    endif()
+    if(NOT windows MATCHES ",")
+        string(APPEND windows ",SUBLANG_NEUTRAL")
+    endif()
+    string(REPLACE "," ", " windows "LANG_${windows}")
+    set(${rc_out} "${windows}" PARENT_SCOPE)
+    set(${nsis_out} "${nsis}" PARENT_SCOPE)
+endfunction()
 
 function(_rc_string text out)
     string(REPLACE "\\" "\\\\" text "${text}")
@@ -158,8 +188,8 @@ function(ts_write_win32 rc header first_id)
     if(count GREATER 0)
         math(EXPR last "${count} - 1")
         foreach(i RANGE ${last})
-            if("${ts_${first}_${i}_CONTEXT}" STREQUAL "Desktop")
-                continue() # the desktop files' texts, not the program's
+            if("${ts_${first}_${i}_CONTEXT}" MATCHES "^(Desktop|Setup)$")
+                continue() # the desktop files' and the setup's texts, not the program's
             endif()
             math(EXPR id "${first_id} + ${i}")
             _cxx_string("${ts_${first}_${i}_CONTEXT}" context)
@@ -174,26 +204,10 @@ function(ts_write_win32 rc header first_id)
 
     set(blocks "")
     foreach(language ${WAKEPROBER_LANGUAGES})
-        string(REGEX REPLACE "_.*" "" primary ${language})
-        set(windows "")
-        foreach(entry ${_win32_languages})
-            if(entry MATCHES "^${language}\\|(.*)$")
-                set(windows ${CMAKE_MATCH_1})
-            elseif(windows STREQUAL "" AND entry MATCHES "^${primary}\\|(.*)$")
-                set(windows ${CMAKE_MATCH_1})
-            endif()
-        endforeach()
-        if(windows STREQUAL "")
-            message(FATAL_ERROR "translations/wakeprober_${language}.ts: add its Windows "
-                                "language to _win32_languages in ${CMAKE_CURRENT_FUNCTION_LIST_FILE}")
-        endif()
-        if(NOT windows MATCHES ",")
-            string(APPEND windows ",SUBLANG_NEUTRAL")
-        endif()
-        string(REPLACE "," ", " windows "LANG_${windows}")
+        ts_windows_language(${language} windows nsis)
         string(APPEND blocks "\nLANGUAGE ${windows}\nSTRINGTABLE\nBEGIN\n")
         foreach(i RANGE ${last})
-            if("${ts_${first}_${i}_CONTEXT}" STREQUAL "Desktop")
+            if("${ts_${first}_${i}_CONTEXT}" MATCHES "^(Desktop|Setup)$")
                 continue()
             endif()
             ts_lookup(ts_${language} "${ts_${first}_${i}_CONTEXT}" "${ts_${first}_${i}_SOURCE}" text)
