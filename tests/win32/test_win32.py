@@ -4,8 +4,9 @@
 which answers for the controls, while this side answers for what only the window system
 shows (the X bell, _NET_WM_STATE_ABOVE, pixels) and checks the same X window throughout;
 its size and fitted captions at 96 and 144 dpi; its imports; the setup program (its
-scopes, start at sign-in, upgrade, languages).
+scopes, start at sign-in, upgrade, languages and signing).
 Usage: test_win32.py BUILD_DIR BELLWATCH OUTDIR   (WINEPREFIX set to an empty folder)"""
+import filecmp
 import getpass
 import glob
 import os
@@ -13,6 +14,7 @@ import re
 import struct
 import subprocess
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
@@ -24,6 +26,7 @@ from xsession import (Bells, Checks, client_named, client_stacking, pixel,  # no
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "comctl32.dll",
                "ole32.dll", "oleacc.dll", "uxtheme.dll", "advapi32.dll", "shell32.dll"}
 PREFIX = os.environ["WINEPREFIX"]
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 NSIS_LANGUAGES = "/usr/share/nsis/Contrib/Language files"
 UNINSTALL = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\Wakeprober"
 WELCOME_PICTURE = (20, 100)  # in the setup's welcome page's picture
@@ -204,12 +207,10 @@ def setup_scopes(check, setups):
     without asking for administrator rights), registers its uninstaller in its own hive,
     makes the Start-menu shortcut and the sign-in one only when asked, and uninstalls
     without a trace."""
-    for setup in setups:
-        with open(setup, "rb") as f:
-            check(b'level="asInvoker"' in f.read(),
-                  "%s asks for no administrator rights" % os.path.basename(setup))
     for (switches, hive, folder, programs), setup in zip(SCOPES, setups):
-        what = "%s %s" % (os.path.basename(setup), " ".join(switches))
+        what = "%s %s" % (os.path.join(*setup.split(os.sep)[-2:]), " ".join(switches))
+        with open(setup, "rb") as f:
+            check(b'level="asInvoker"' in f.read(), "%s: asks for no administrator rights" % what)
         status = install(setup, *switches)
         exe = folder + "\\wakeprober.exe"
         # Were it to restart itself with other rights, it would return before its work.
@@ -301,6 +302,36 @@ def setup_languages(check, build, setup, outdir):
         wait_for(lambda: setup_window(setup) is None, 10)
 
 
+def signing(check, build, work):
+    """A throwaway certificate signs both files: osslsigncode accepts them, the program
+    without its signature is the unsigned one, and the setup's signature attached to the
+    unsigned setup makes the signed one (how a download is checked against a rebuild)."""
+    cert, key = os.path.join(work, "cert.pem"), os.path.join(work, "key.pem")
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1",
+                    "-subj", "/CN=Wakeprober test", "-keyout", key, "-out", cert],
+                   check=True, capture_output=True)
+    subprocess.run([os.path.join(ROOT, "scripts", "sign-windows.sh"), build], check=True,
+                   capture_output=True, env={**os.environ, "WAKEPROBER_SIGN_CERT": cert,
+                                             "WAKEPROBER_SIGN_KEY": key})
+    unsigned = [os.path.join(build, "ui", "win32", "wakeprober.exe"), newest_setup(build)]
+    signed = [os.path.join(build, "signed", os.path.basename(f)) for f in unsigned]
+    for f in signed:
+        verify = subprocess.run(["osslsigncode", "verify", "-CAfile", cert, "-in", f],
+                                capture_output=True, text=True)
+        check(verify.returncode == 0, "osslsigncode verifies %s" % os.path.basename(f))
+    stripped, signature, attached = (os.path.join(work, n) for n in ("x.exe", "sig", "y.exe"))
+    for args in (["remove-signature", "-in", signed[0], "-out", stripped],
+                 ["extract-signature", "-in", signed[1], "-out", signature],
+                 ["attach-signature", "-CAfile", cert, "-sigin", signature, "-in", unsigned[1],
+                  "-out", attached]):
+        subprocess.run(["osslsigncode", *args], check=True, capture_output=True)
+    check(filecmp.cmp(stripped, unsigned[0], shallow=False),
+          "wakeprober.exe without its signature is the unsigned build")
+    check(filecmp.cmp(attached, signed[1], shallow=False),
+          "the setup's signature on the unsigned setup makes the signed one")
+    return signed[1]
+
+
 def newest_setup(build):
     return sorted(glob.glob(os.path.join(build, "Wakeprober-*-win64.exe")))[-1]
 
@@ -344,7 +375,10 @@ def main(build, bellwatch, outdir):
     started = time.monotonic()
     setup = newest_setup(build)
     setup_languages(check, build, setup, outdir)
-    setup_scopes(check, [setup, setup])
+    with tempfile.TemporaryDirectory() as work:
+        signed = signing(check, build, work)
+    # The signed setup installs for all users: its signature leaves NSIS's own check whole.
+    setup_scopes(check, [setup, signed])
     setup_upgrade(check, glob.glob(os.path.join(build, "older", "Wakeprober-*-win64.exe"))[0],
                   setup)
     print("the setup program's checks: %.0f s" % (time.monotonic() - started), flush=True)
