@@ -234,9 +234,10 @@ def close(program):
     wait_for(lambda: client_named("Wakeprober") is None, 10)
 
 
-def setup_upgrade(check, older, newer):
-    """A silent upgrade over the running program fails and leaves the old version working;
-    once it is closed, the upgrade replaces it in place with one uninstall entry."""
+def setup_upgrade(check, older, newer, outdir):
+    """A silent upgrade over the running program fails and leaves the old version working,
+    and by hand it says so and asks for the program to be closed; once it is closed, the
+    upgrade replaces it in place with one uninstall entry."""
     _, hive, folder, programs = SCOPES[0]  # for the current user, the default
     version = re.search(r"Wakeprober-(.*)-win64", older).group(1)
     install(older)
@@ -246,6 +247,19 @@ def setup_upgrade(check, older, newer):
     found = uninstall_entry(hive).get("DisplayVersion")
     check(status != 0 and found == version,
           "an upgrade while it runs fails (%d) and changes nothing (%s)" % (status, found))
+    dialog = wine(newer, env={**os.environ, "LANG": "C"})
+    wid = wait_for(lambda: setup_window(newer), 30, 0.05)
+    next_page(wid)
+    subprocess.run(["xdotool", "key", "Return"])  # the folder is known: installing
+    box = wait_for(lambda: next((w for w in setup_windows(newer) if w != wid), None), 10)
+    if box:
+        screenshot(box, os.path.join(outdir, "win32-setup-running.png"))
+        subprocess.run(["xdotool", "windowactivate", "--sync", str(box), "key", "Escape"])
+    else:
+        dialog.kill()
+    status, found = dialog.wait(), uninstall_entry(hive).get("DisplayVersion")
+    check(status == 2 and found == version,
+          "by hand it asks for Wakeprober to be closed; Cancel ends it (%d, %s)" % (status, found))
     close(program)
     program, wid = start(exe)
     check(wid is not None, "the old version still starts")
@@ -266,10 +280,21 @@ def nsis_caption(language):
     return lines[lines.index("# ^SetupCaption") + 1].replace("$(^Name)", "Wakeprober")
 
 
-def setup_window(setup):
+def setup_windows(setup):
     name = os.path.basename(setup).lower()
-    return next((w for w in root_windows("_NET_CLIENT_LIST")
-                 if name in window_property(w, "WM_CLASS").lower()), None)
+    return [w for w in root_windows("_NET_CLIENT_LIST")
+            if name in window_property(w, "WM_CLASS").lower()]
+
+
+def setup_window(setup):
+    return next(iter(setup_windows(setup)), None)
+
+
+def next_page(wid):
+    """Next on the setup's welcome page: back once its picture has gone."""
+    picture = pixel(wid, WELCOME_PICTURE)
+    subprocess.run(["xdotool", "windowactivate", "--sync", str(wid), "key", "Return"])
+    wait_for(lambda: pixel(wid, WELCOME_PICTURE) != picture, 10)
 
 
 def setup_languages(check, build, setup, outdir):
@@ -292,10 +317,7 @@ def setup_languages(check, build, setup, outdir):
         if code in ("English", "de"):
             code = code.replace("English", "en")
             screenshot(wid, os.path.join(outdir, "win32-setup-%s.png" % code))
-            # Next: the page of choices, once the welcome page's picture has gone.
-            picture = pixel(wid, WELCOME_PICTURE)
-            subprocess.run(["xdotool", "windowactivate", "--sync", str(wid), "key", "Return"])
-            wait_for(lambda: pixel(wid, WELCOME_PICTURE) != picture, 10)
+            next_page(wid)
             screenshot(wid, os.path.join(outdir, "win32-setup-options-%s.png" % code))
         program.kill()
         program.wait()
@@ -384,7 +406,7 @@ def main(build, bellwatch, outdir):
         # The signed setup installs for all users: its signature leaves NSIS's check whole.
         setup_scopes(check, [setup, signed])
         older = glob.glob(os.path.join(build, "older", "Wakeprober-*-win64.exe"))[0]
-        setup_upgrade(check, older, setup)
+        setup_upgrade(check, older, setup, outdir)
     finally:
         keeper.stdin.close()
         keeper.wait()
