@@ -9,34 +9,34 @@ set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEP
              ${WAKEPROBER_TS_FILES} ${CMAKE_CURRENT_LIST_DIR}/string_tables.py)
 
 # Windows' language of each catalogue, one line per language: the catalogue's
-# language, then the names of winnt.h that its LANGUAGE statement takes. A
-# language without a region serves every region of it. A new catalogue needs
-# its line here.
+# language, the names of winnt.h that its LANGUAGE statement takes, and NSIS's
+# name for the setup program's pages. A language without a region serves every
+# region of it. A new catalogue needs its line here.
 set(WAKEPROBER_WIN32_LANGUAGES
-    "cs     LANG_CZECH, SUBLANG_NEUTRAL"
-    "da     LANG_DANISH, SUBLANG_NEUTRAL"
-    "de     LANG_GERMAN, SUBLANG_NEUTRAL"
-    "el     LANG_GREEK, SUBLANG_NEUTRAL"
-    "es     LANG_SPANISH, SUBLANG_NEUTRAL"
-    "fi     LANG_FINNISH, SUBLANG_NEUTRAL"
-    "fr     LANG_FRENCH, SUBLANG_NEUTRAL"
-    "hu     LANG_HUNGARIAN, SUBLANG_NEUTRAL"
-    "id     LANG_INDONESIAN, SUBLANG_NEUTRAL"
-    "it     LANG_ITALIAN, SUBLANG_NEUTRAL"
-    "ja     LANG_JAPANESE, SUBLANG_NEUTRAL"
-    "ko     LANG_KOREAN, SUBLANG_NEUTRAL"
-    "nb     LANG_NORWEGIAN, SUBLANG_NEUTRAL"
-    "nl     LANG_DUTCH, SUBLANG_NEUTRAL"
-    "pl     LANG_POLISH, SUBLANG_NEUTRAL"
-    "pt     LANG_PORTUGUESE, SUBLANG_NEUTRAL"
-    "pt_BR  LANG_PORTUGUESE, SUBLANG_PORTUGUESE_BRAZILIAN"
-    "ru     LANG_RUSSIAN, SUBLANG_NEUTRAL"
-    "sv     LANG_SWEDISH, SUBLANG_NEUTRAL"
-    "tr     LANG_TURKISH, SUBLANG_NEUTRAL"
-    "uk     LANG_UKRAINIAN, SUBLANG_NEUTRAL"
-    "vi     LANG_VIETNAMESE, SUBLANG_NEUTRAL"
-    "zh_CN  LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED"
-    "zh_TW  LANG_CHINESE, SUBLANG_CHINESE_TRADITIONAL")
+    "cs     LANG_CZECH, SUBLANG_NEUTRAL                      Czech"
+    "da     LANG_DANISH, SUBLANG_NEUTRAL                     Danish"
+    "de     LANG_GERMAN, SUBLANG_NEUTRAL                     German"
+    "el     LANG_GREEK, SUBLANG_NEUTRAL                      Greek"
+    "es     LANG_SPANISH, SUBLANG_NEUTRAL                    Spanish"
+    "fi     LANG_FINNISH, SUBLANG_NEUTRAL                    Finnish"
+    "fr     LANG_FRENCH, SUBLANG_NEUTRAL                     French"
+    "hu     LANG_HUNGARIAN, SUBLANG_NEUTRAL                  Hungarian"
+    "id     LANG_INDONESIAN, SUBLANG_NEUTRAL                 Indonesian"
+    "it     LANG_ITALIAN, SUBLANG_NEUTRAL                    Italian"
+    "ja     LANG_JAPANESE, SUBLANG_NEUTRAL                   Japanese"
+    "ko     LANG_KOREAN, SUBLANG_NEUTRAL                     Korean"
+    "nb     LANG_NORWEGIAN, SUBLANG_NEUTRAL                  Norwegian"
+    "nl     LANG_DUTCH, SUBLANG_NEUTRAL                      Dutch"
+    "pl     LANG_POLISH, SUBLANG_NEUTRAL                     Polish"
+    "pt     LANG_PORTUGUESE, SUBLANG_NEUTRAL                 Portuguese"
+    "pt_BR  LANG_PORTUGUESE, SUBLANG_PORTUGUESE_BRAZILIAN    PortugueseBR"
+    "ru     LANG_RUSSIAN, SUBLANG_NEUTRAL                    Russian"
+    "sv     LANG_SWEDISH, SUBLANG_NEUTRAL                    Swedish"
+    "tr     LANG_TURKISH, SUBLANG_NEUTRAL                    Turkish"
+    "uk     LANG_UKRAINIAN, SUBLANG_NEUTRAL                  Ukrainian"
+    "vi     LANG_VIETNAMESE, SUBLANG_NEUTRAL                 Vietnamese"
+    "zh_CN  LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED         SimpChinese"
+    "zh_TW  LANG_CHINESE, SUBLANG_CHINESE_TRADITIONAL        TradChinese")
 
 set(WAKEPROBER_LANGUAGES)
 foreach(ts ${WAKEPROBER_TS_FILES})
@@ -58,6 +58,19 @@ function(ts_write_win32 rc header first_id)
                     RESULT_VARIABLE failed)
     if(failed)
         message(FATAL_ERROR "The Win32 string tables could not be written (above: why)")
+    endif()
+endfunction()
+
+# ts_write_setup_pages(NSH): the setup program's languages, in English and in
+# every catalogue's, each with the setup's own texts (data/texts.h's SetupTexts).
+function(ts_write_setup_pages nsh)
+    list(JOIN WAKEPROBER_WIN32_LANGUAGES "\n" languages)
+    execute_process(COMMAND ${Python3_EXECUTABLE}
+                            ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/string_tables.py --setup ${nsh}
+                            ${PROJECT_SOURCE_DIR}/data/texts.h ${languages} ${WAKEPROBER_TS_FILES}
+                    RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "The setup program's languages could not be written (above: why)")
     endif()
 endfunction()
 

@@ -3,9 +3,9 @@
 
 #include "translatable.h"
 
-// The desktop entry's and the metainfo's texts, marked for the translators.
-// The build writes them, in English and in every language of translations/,
-// into both files; nothing compiles this list.
+// The desktop entry's, the metainfo's and the Windows setup program's texts,
+// marked for the translators. The build writes them, in English and in every
+// language of translations/, into those files; nothing compiles these lists.
 namespace DesktopTexts {
 
 //: The desktop entry's GenericName: what the program is, in two or three words.
@@ -30,3 +30,28 @@ constexpr const char *ScreenshotCaption
     = Translatable("Desktop", "The main window prompting for a check");
 
 } // namespace DesktopTexts
+
+// The setup program's own texts, beside those NSIS brings in each language
+// (cmake/string_tables.py reads this list: one literal per text).
+namespace SetupTexts {
+
+//: The title of the setup's page of choices, in the style of NSIS's own page titles.
+constexpr const char *OptionsTitle = Translatable("Setup", "Choose Installation Options");
+//: Below that title: one short sentence.
+constexpr const char *OptionsSubtitle
+    = Translatable("Setup", "Choose who can use Wakeprober and whether it starts by itself.");
+//: A radio button of about 420 x 20 px.
+constexpr const char *ForMe = Translatable("Setup", "Only for me (no administrator rights needed)");
+//: A radio button of about 420 x 20 px.
+constexpr const char *ForAll
+    = Translatable("Setup", "For all users of this computer (needs administrator rights)");
+//: A check box of about 420 x 20 px: start the program when a user signs in to Windows.
+constexpr const char *StartAtSignIn = Translatable("Setup", "Start Wakeprober at sign-in");
+//: A message box with the buttons Retry and Cancel; name the Retry button as Windows does.
+constexpr const char *Running
+    = Translatable("Setup", "Wakeprober is running. Close it, then click Retry.");
+//: A message box, after the user refused Windows' request for administrator rights.
+constexpr const char *NoAdministrator = Translatable(
+    "Setup", "Installing for all users needs an administrator's consent, which was not given.");
+
+} // namespace SetupTexts

@@ -82,22 +82,43 @@ def string_tables(script, languages):
             for statement, rows in blocks}
 
 
+def setup_pages(script, languages, texts_h):
+    """NSIS's language name in capitals -> the setup's texts, as the generator writes
+    them for the setup program."""
+    with tempfile.TemporaryDirectory() as folder:
+        nsh = os.path.join(folder, "setup-languages.nsh")
+        catalogues = [c.path for c in all_catalogues()]
+        subprocess.run([sys.executable, script, "--setup", nsh, texts_h, languages, *catalogues],
+                       check=True)
+        with open(nsh, encoding="utf-8") as f:
+            rows = re.findall(r'LangString Setup\w+ \$\{LANG_(\w+)\} "(.*)"', f.read())
+    pages = {}
+    for language, text in rows:
+        pages.setdefault(language, set()).add(
+            text.replace('$\\r$\\n', "\n").replace('$\\"', '"').replace("$$", "$"))
+    return pages
+
+
 def unescape(text, quote):
     """A C++ (quote \\") or .rc (quote "") string's text."""
     return re.sub(r'\\n|\\\\|' + re.escape(quote),
                   lambda m: {"\\n": "\n", "\\\\": "\\"}.get(m.group(), '"'), text)
 
 
-def generated(catalogue, texts, desktop, tables, languages):
+def generated(catalogue, texts, desktop, tables, pages, languages):
     """What of the catalogue's translations the generated files do not carry."""
     language = os.path.basename(catalogue.path)[len("wakeprober_"):-len(".ts")]
+    windows, nsis = languages.get(language) or languages.get(language.split("_")[0])
     problems = []
     for context, english in sorted(texts):
         if context == "Desktop":
             shown = desktop.get(language, {}).get(english)
             where = "the desktop files"
+        elif context == "Setup":
+            translation = catalogue(context, english)
+            shown = translation if translation in pages.get(nsis.upper(), ()) else None
+            where = "the setup's %s pages" % nsis
         else:
-            windows = languages.get(language) or languages.get(language.split("_")[0])
             shown = tables.get(windows, {}).get((context, english))
             where = "the string table %s" % windows
             if tables["LANG_ENGLISH, SUBLANG_ENGLISH_US"].get((context, english)) != english:
@@ -111,7 +132,11 @@ def main(lupdate, desktop, metainfo, script, languages, *sources):
     texts = marked(lupdate, sources)
     translated = desktop_texts(desktop, metainfo)
     tables = string_tables(script, languages)
-    languages = dict(line.split(None, 1) for line in languages.strip().splitlines())
+    pages = setup_pages(script, languages, next(s for s in sources if s.endswith("texts.h")
+                                                   and "data" in s))
+    # Each line: the language, the LANGUAGE statement's names, NSIS's name.
+    languages = {words[0]: (" ".join(words[1:-1]), words[-1])
+                 for words in map(str.split, languages.strip().splitlines())}
     passed = failed = 0
     for catalogue in all_catalogues():
         problems = ["missing: %r" % (key,) for key in sorted(texts - set(catalogue.messages))]
@@ -122,7 +147,7 @@ def main(lupdate, desktop, metainfo, script, languages, *sources):
                 problems.append("unfinished: %r" % (key,))
             else:
                 problems += ["%r: %s" % (key, f) for f in faults(key[1], translation)]
-        problems += generated(catalogue, texts, translated, tables, languages)
+        problems += generated(catalogue, texts, translated, tables, pages, languages)
         name = os.path.basename(catalogue.path)
         if problems:
             failed += 1

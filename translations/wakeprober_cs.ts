@@ -74,6 +74,44 @@ Mnoho webů vysvětluje, co je lucidní sen a jak ho zažít; najdete je, když 
     </message>
 </context>
 <context>
+    <name>Setup</name>
+    <message>
+        <source>Choose Installation Options</source>
+        <extracomment>The title of the setup&apos;s page of choices, in the style of NSIS&apos;s own page titles.</extracomment>
+        <translation>Zvolte možnosti instalace</translation>
+    </message>
+    <message>
+        <source>Choose who can use Wakeprober and whether it starts by itself.</source>
+        <extracomment>Below that title: one short sentence.</extracomment>
+        <translation>Zvolte, kdo může Wakeprober používat a zda se má spouštět sám.</translation>
+    </message>
+    <message>
+        <source>Only for me (no administrator rights needed)</source>
+        <extracomment>A radio button of about 420 x 20 px.</extracomment>
+        <translation>Jen pro mě (nejsou potřeba práva správce)</translation>
+    </message>
+    <message>
+        <source>For all users of this computer (needs administrator rights)</source>
+        <extracomment>A radio button of about 420 x 20 px.</extracomment>
+        <translation>Pro všechny uživatele počítače (vyžaduje práva správce)</translation>
+    </message>
+    <message>
+        <source>Start Wakeprober at sign-in</source>
+        <extracomment>A check box of about 420 x 20 px: start the program when a user signs in to Windows.</extracomment>
+        <translation>Spouštět Wakeprober po přihlášení</translation>
+    </message>
+    <message>
+        <source>Wakeprober is running. Close it, then click Retry.</source>
+        <extracomment>A message box with the buttons Retry and Cancel; name the Retry button as Windows does.</extracomment>
+        <translation>Wakeprober je spuštěný. Zavřete ho a potom klikněte na Opakovat.</translation>
+    </message>
+    <message>
+        <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
+        <extracomment>A message box, after the user refused Windows&apos; request for administrator rights.</extracomment>
+        <translation>Instalace pro všechny uživatele vyžaduje souhlas správce, který nebyl udělen.</translation>
+    </message>
+</context>
+<context>
     <name>Wakeprobe</name>
     <message>
         <source>Do wakeprobe. Click to reset timer</source>

@@ -74,6 +74,44 @@ Viele Websites erklären, was ein Klartraum ist und wie man ihn erlebt; eine Web
     </message>
 </context>
 <context>
+    <name>Setup</name>
+    <message>
+        <source>Choose Installation Options</source>
+        <extracomment>The title of the setup&apos;s page of choices, in the style of NSIS&apos;s own page titles.</extracomment>
+        <translation>Installationsoptionen wählen</translation>
+    </message>
+    <message>
+        <source>Choose who can use Wakeprober and whether it starts by itself.</source>
+        <extracomment>Below that title: one short sentence.</extracomment>
+        <translation>Wählen Sie, wer Wakeprober nutzen kann und ob es von selbst startet.</translation>
+    </message>
+    <message>
+        <source>Only for me (no administrator rights needed)</source>
+        <extracomment>A radio button of about 420 x 20 px.</extracomment>
+        <translation>Nur für mich (keine Administratorrechte nötig)</translation>
+    </message>
+    <message>
+        <source>For all users of this computer (needs administrator rights)</source>
+        <extracomment>A radio button of about 420 x 20 px.</extracomment>
+        <translation>Für alle Benutzer dieses Computers (braucht Administratorrechte)</translation>
+    </message>
+    <message>
+        <source>Start Wakeprober at sign-in</source>
+        <extracomment>A check box of about 420 x 20 px: start the program when a user signs in to Windows.</extracomment>
+        <translation>Wakeprober bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Wakeprober is running. Close it, then click Retry.</source>
+        <extracomment>A message box with the buttons Retry and Cancel; name the Retry button as Windows does.</extracomment>
+        <translation>Wakeprober läuft. Beenden Sie es und klicken Sie dann auf „Wiederholen“.</translation>
+    </message>
+    <message>
+        <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
+        <extracomment>A message box, after the user refused Windows&apos; request for administrator rights.</extracomment>
+        <translation>Die Installation für alle Benutzer braucht die Zustimmung eines Administrators, die nicht erteilt wurde.</translation>
+    </message>
+</context>
+<context>
     <name>Wakeprobe</name>
     <message>
         <source>Do wakeprobe. Click to reset timer</source>

@@ -74,6 +74,44 @@ Muchos sitios web explican qué es un sueño lúcido y cómo tenerlo; busca «su
     </message>
 </context>
 <context>
+    <name>Setup</name>
+    <message>
+        <source>Choose Installation Options</source>
+        <extracomment>The title of the setup&apos;s page of choices, in the style of NSIS&apos;s own page titles.</extracomment>
+        <translation>Elegir opciones de instalación</translation>
+    </message>
+    <message>
+        <source>Choose who can use Wakeprober and whether it starts by itself.</source>
+        <extracomment>Below that title: one short sentence.</extracomment>
+        <translation>Elija quién puede usar Wakeprober y si se inicia solo.</translation>
+    </message>
+    <message>
+        <source>Only for me (no administrator rights needed)</source>
+        <extracomment>A radio button of about 420 x 20 px.</extracomment>
+        <translation>Solo para mí (no hacen falta derechos de administrador)</translation>
+    </message>
+    <message>
+        <source>For all users of this computer (needs administrator rights)</source>
+        <extracomment>A radio button of about 420 x 20 px.</extracomment>
+        <translation>Para todos los usuarios de este equipo (requiere derechos de administrador)</translation>
+    </message>
+    <message>
+        <source>Start Wakeprober at sign-in</source>
+        <extracomment>A check box of about 420 x 20 px: start the program when a user signs in to Windows.</extracomment>
+        <translation>Iniciar Wakeprober al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Wakeprober is running. Close it, then click Retry.</source>
+        <extracomment>A message box with the buttons Retry and Cancel; name the Retry button as Windows does.</extracomment>
+        <translation>Wakeprober está en ejecución. Ciérrelo y haga clic en Reintentar.</translation>
+    </message>
+    <message>
+        <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
+        <extracomment>A message box, after the user refused Windows&apos; request for administrator rights.</extracomment>
+        <translation>Instalar para todos los usuarios requiere el consentimiento de un administrador, que no se ha dado.</translation>
+    </message>
+</context>
+<context>
     <name>Wakeprobe</name>
     <message>
         <source>Do wakeprobe. Click to reset timer</source>

@@ -74,6 +74,44 @@ De nombreux sites expliquent ce qu’est un rêve lucide et comment en faire&#xa
     </message>
 </context>
 <context>
+    <name>Setup</name>
+    <message>
+        <source>Choose Installation Options</source>
+        <extracomment>The title of the setup&apos;s page of choices, in the style of NSIS&apos;s own page titles.</extracomment>
+        <translation>Choisir les options d&apos;installation</translation>
+    </message>
+    <message>
+        <source>Choose who can use Wakeprober and whether it starts by itself.</source>
+        <extracomment>Below that title: one short sentence.</extracomment>
+        <translation>Choisissez qui peut utiliser Wakeprober et s&apos;il démarre tout seul.</translation>
+    </message>
+    <message>
+        <source>Only for me (no administrator rights needed)</source>
+        <extracomment>A radio button of about 420 x 20 px.</extracomment>
+        <translation>Pour moi seulement (sans droits d&apos;administrateur)</translation>
+    </message>
+    <message>
+        <source>For all users of this computer (needs administrator rights)</source>
+        <extracomment>A radio button of about 420 x 20 px.</extracomment>
+        <translation>Pour tous les utilisateurs de cet ordinateur (droits d&apos;administrateur requis)</translation>
+    </message>
+    <message>
+        <source>Start Wakeprober at sign-in</source>
+        <extracomment>A check box of about 420 x 20 px: start the program when a user signs in to Windows.</extracomment>
+        <translation>Démarrer Wakeprober à l&apos;ouverture de session</translation>
+    </message>
+    <message>
+        <source>Wakeprober is running. Close it, then click Retry.</source>
+        <extracomment>A message box with the buttons Retry and Cancel; name the Retry button as Windows does.</extracomment>
+        <translation>Wakeprober est en cours d&apos;exécution. Fermez-le, puis cliquez sur Réessayer.</translation>
+    </message>
+    <message>
+        <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
+        <extracomment>A message box, after the user refused Windows&apos; request for administrator rights.</extracomment>
+        <translation>L&apos;installation pour tous les utilisateurs demande l&apos;accord d&apos;un administrateur, qui n&apos;a pas été donné.</translation>
+    </message>
+</context>
+<context>
     <name>Wakeprobe</name>
     <message>
         <source>Do wakeprobe. Click to reset timer</source>

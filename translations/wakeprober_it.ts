@@ -74,6 +74,44 @@ Molti siti web spiegano che cos&apos;è un sogno lucido e come averne uno; cerca
     </message>
 </context>
 <context>
+    <name>Setup</name>
+    <message>
+        <source>Choose Installation Options</source>
+        <extracomment>The title of the setup&apos;s page of choices, in the style of NSIS&apos;s own page titles.</extracomment>
+        <translation>Scegli le opzioni di installazione</translation>
+    </message>
+    <message>
+        <source>Choose who can use Wakeprober and whether it starts by itself.</source>
+        <extracomment>Below that title: one short sentence.</extracomment>
+        <translation>Scegli chi può usare Wakeprober e se deve avviarsi da solo.</translation>
+    </message>
+    <message>
+        <source>Only for me (no administrator rights needed)</source>
+        <extracomment>A radio button of about 420 x 20 px.</extracomment>
+        <translation>Solo per me (non servono diritti di amministratore)</translation>
+    </message>
+    <message>
+        <source>For all users of this computer (needs administrator rights)</source>
+        <extracomment>A radio button of about 420 x 20 px.</extracomment>
+        <translation>Per tutti gli utenti (servono i diritti di amministratore)</translation>
+    </message>
+    <message>
+        <source>Start Wakeprober at sign-in</source>
+        <extracomment>A check box of about 420 x 20 px: start the program when a user signs in to Windows.</extracomment>
+        <translation>Avvia Wakeprober all&apos;accesso</translation>
+    </message>
+    <message>
+        <source>Wakeprober is running. Close it, then click Retry.</source>
+        <extracomment>A message box with the buttons Retry and Cancel; name the Retry button as Windows does.</extracomment>
+        <translation>Wakeprober è in esecuzione. Chiudilo, poi fai clic su Riprova.</translation>
+    </message>
+    <message>
+        <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
+        <extracomment>A message box, after the user refused Windows&apos; request for administrator rights.</extracomment>
+        <translation>L&apos;installazione per tutti gli utenti richiede il consenso di un amministratore, che non è stato dato.</translation>
+    </message>
+</context>
+<context>
     <name>Wakeprobe</name>
     <message>
         <source>Do wakeprobe. Click to reset timer</source>

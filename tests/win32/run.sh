@@ -17,6 +17,9 @@ cmake --preset win64 >/dev/null
 cmake --build --preset win64
 (cd "$build" && cpack -G NSIS >/dev/null && cpack -G ZIP >/dev/null)
 ls "$build"/Wakeprober-*-win64.{exe,zip}
+# An older version's setup program to upgrade from: the same files, labelled 0.9.0.
+(cd "$build" && cpack -G NSIS -B "$build/older" -D CPACK_PACKAGE_VERSION=0.9.0 \
+    -D CPACK_PACKAGE_FILE_NAME=Wakeprober-0.9.0-win64 >/dev/null)
 # The X bell counter of the Linux tests, for this side.
 g++ -O1 -o "$build/bellwatch" tests/e2e/bellwatch.cpp -lX11
 
