@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober odpočítává zvolený interval a pak vás blikajícím polem, volitelným pípnutím a oknem přesunutým před všechna ostatní vyzve, abyste se na chvíli zastavili a ověřili si, zda bdíte, nebo sníte. Když se test stane denním návykem, přenese se do vašich snů a pomáhá vám v noci k lucidním snům.</translation>
+        <translation>Wakeprober odpočítává zvolený interval a pak vás blikajícím polem, volitelným pípnutím a oknem přesunutým před všechna ostatní vyzve, abyste se na chvíli zastavili a ověřili si, zda bdíte, nebo sníte. Když se test stane každodenním návykem, přenese se i do vašich snů a v noci vám pomůže k lucidnímu snění.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -51,9 +51,9 @@ Klepnutím na pole vlevo nahoře, „Spustit test“, spustíte odpočet; dalš�
 Když čas vyprší, druhé pole začne blikat a vyzve vás k testu; je-li zaškrtnuto „Zvuk při upozornění“, také pípá. Klepněte na blikající pole, nebo počkejte na automatický restart.
 Zaškrtnete-li „Okno do popředí při upozornění“, okno se pak přesune před všechna ostatní.
 Počet minut mezi testy zadejte do pole vedle „Minut do upozornění“ (výchozí 30; s desetinnou tečkou: 0.5).
-Kolikrát má pole bliknout a pípnout, zadejte do pole vedle „Signálů do restartu“ (výchozí 20).
+Kolikrát má druhé pole bliknout a pípnout, zadejte do pole vedle „Signálů do restartu“ (výchozí 20).
 Tlačítkem „Ukončit“ program zavřete.
-Chyby a návrhy prosím hlaste v systému pro hlášení chyb projektu.</translation>
+Chyby a návrhy prosím hlaste v systému pro sledování problémů projektu.</translation>
     </message>
     <message>
         <source>Lucid Deam Tips:

@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober menghitung mundur interval pilihan Anda, lalu dengan kotak yang berkedip, bunyi bip opsional, dan jendelanya di depan semua jendela lain, meminta Anda berhenti sejenak dan memeriksa apakah Anda sedang terjaga atau bermimpi. Jika sudah menjadi kebiasaan di siang hari, cek ini terbawa ke dalam mimpi dan membantu Anda mengalami mimpi sadar di malam hari.</translation>
+        <translation>Wakeprober menghitung mundur interval pilihan Anda, lalu dengan kotak yang berkedip, bunyi bip opsional, dan jendelanya di depan semua jendela lain, meminta Anda berhenti sejenak dan memeriksa apakah Anda sedang terjaga atau bermimpi. Jika sudah menjadi kebiasaan sehari-hari, cek ini akan terbawa ke dalam mimpi dan membantu Anda mengalami mimpi sadar pada malam hari.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -47,11 +47,11 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober mengingatkan Anda sepanjang hari, pada interval yang Anda tentukan, untuk memeriksa apakah Anda sedang bermimpi. Kebiasaan ini terbawa ke dalam tidur dan membantu Anda mengalami mimpi sadar.
-Klik kotak kiri atas, “Mulai cek”, untuk memulai pewaktu; klik sekali lagi, kini “Hentikan cek”, untuk menjedanya.
+Klik kotak di kiri atas, “Mulai cek”, untuk memulai pewaktu; klik sekali lagi, kini “Hentikan cek”, untuk menjedanya.
 Saat waktu habis, kotak kedua berkedip dan meminta Anda melakukan cek; kotak itu juga berbunyi jika “Bunyi saat alarm” dicentang. Klik kotak yang berkedip, atau tunggu setel ulang otomatis.
 Centang “Jendela ke depan saat alarm” agar jendela saat itu muncul di depan semua jendela lain.
-Ketik jumlah menit antara dua cek di kotak di samping “Menit hingga alarm” (bawaan 30; pakai titik desimal: 0.5).
-Ketik berapa kali kotak berkedip dan berbunyi di kotak di samping “Sinyal hingga setel ulang” (bawaan 20).
+Ketik jumlah menit antara dua cek di kolom di samping “Menit hingga alarm” (bawaan 30; pakai titik desimal: 0.5).
+Ketik berapa kali kotak kedua berkedip dan berbunyi di kolom di samping “Sinyal hingga setel ulang” (bawaan 20).
 Klik “Keluar” untuk menutup program.
 Laporkan masalah dan kirim saran melalui pelacak isu proyek.</translation>
     </message>
@@ -60,7 +60,7 @@ Laporkan masalah dan kirim saran melalui pelacak isu proyek.</translation>
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>Kiat Mimpi Sadar:
-Banyak situs web menjelaskan apa itu mimpi sadar dan cara mengalaminya; cari “mimpi sadar” di web untuk menemukannya. Salah satu metode utamanya adalah sering memeriksa di siang hari apakah Anda sedang bermimpi, misalnya apakah waktu berjalan dengan wajar, yang tidak terjadi dalam mimpi: lihat jam, tunggu beberapa detik, lalu lihat lagi.</translation>
+Banyak situs web menjelaskan apa itu mimpi sadar dan cara mengalaminya; cari “mimpi sadar” di web untuk menemukan situs-situs itu. Salah satu metode utamanya adalah sering memeriksa di siang hari apakah Anda sedang bermimpi, misalnya apakah waktu berjalan dengan wajar, yang tidak terjadi dalam mimpi: lihat jam, tunggu beberapa detik, lalu lihat lagi.</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>
@@ -131,7 +131,7 @@ Banyak situs web menjelaskan apa itu mimpi sadar dan cara mengalaminya; cari “
     <message>
         <source>Seconds to next Check </source>
         <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
-        <translation>Detik menuju cek </translation>
+        <translation>Detik hingga cek </translation>
     </message>
     <message>
         <source>Minutes till timer triggers</source>
@@ -151,7 +151,7 @@ Banyak situs web menjelaskan apa itu mimpi sadar dan cara mengalaminya; cari “
     <message>
         <source>Prompt</source>
         <extracomment>What a screen reader calls the prompt box while it has no caption.</extracomment>
-        <translation>Peringatan</translation>
+        <translation>Pengingat</translation>
     </message>
     <message>
         <source>Countdown</source>

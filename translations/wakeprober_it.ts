@@ -11,7 +11,7 @@
     <message>
         <source>Reminds you at intervals to check whether you are dreaming</source>
         <extracomment>The desktop entry&apos;s Comment, shown as a tooltip in menus: one short sentence.</extracomment>
-        <translation>Ti ricorda a intervalli di controllare se stai sognando</translation>
+        <translation>Ti ricorda periodicamente di controllare se stai sognando</translation>
     </message>
     <message>
         <source>lucid;dream;reality check;reminder;timer;</source>
@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober conta alla rovescia un intervallo a tua scelta e poi, con un riquadro lampeggiante, un bip facoltativo e la sua finestra portata davanti a tutte le altre, ti invita a fermarti un momento e a controllare se sei sveglio o stai sognando. Diventato un&apos;abitudine durante il giorno, il test si ripete anche nei sogni e ti aiuta ad avere sogni lucidi di notte.</translation>
+        <translation>Wakeprober conta alla rovescia un intervallo a tua scelta e poi, con un riquadro lampeggiante, un bip facoltativo e la sua finestra portata davanti a tutte le altre, ti invita a fermarti un momento e a controllare se sei sveglio o stai sognando. Se diventa un&apos;abitudine quotidiana, il test ti segue anche nei sogni e di notte ti aiuta ad avere sogni lucidi.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -46,11 +46,11 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober ti ricorda durante il giorno, agli intervalli che scegli, di controllare se stai sognando. L&apos;abitudine passa nel sonno e ti aiuta ad avere sogni lucidi.
+        <translation>Wakeprober ti ricorda durante il giorno, agli intervalli che scegli, di controllare se stai sognando. L&apos;abitudine ti segue nel sonno e ti aiuta ad avere sogni lucidi.
 Fai clic sul riquadro in alto a sinistra, «Avvia test», per avviare il timer; fai di nuovo clic, ora su «Ferma test», per metterlo in pausa.
 Allo scadere del tempo il secondo riquadro lampeggia e ti invita a fare il test; se è selezionato «Bip allo scadere», emette anche un bip. Fai clic sul riquadro lampeggiante o attendi il riavvio automatico.
 Seleziona «In primo piano allo scadere» per portare in quel momento la finestra davanti a tutte le altre.
-Digita i minuti tra un test e l&apos;altro nella casella accanto a «Minuti allo scadere» (predefinito: 30; con il punto decimale: 0.5).
+Digita i minuti tra un test e l&apos;altro nella casella accanto a «Minuti allo scadere» (predefinito: 30; decimali con il punto: 0.5).
 Digita quante volte il riquadro lampeggia ed emette il bip nella casella accanto a «Segnali fino al riavvio» (predefinito: 20).
 Fai clic su «Esci» per chiudere il programma.
 Segnala gli errori e invia suggerimenti tramite l&apos;issue tracker del progetto.</translation>
@@ -131,7 +131,7 @@ Molti siti web spiegano che cos&apos;è un sogno lucido e come averne uno; cerca
     <message>
         <source>Seconds to next Check </source>
         <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
-        <translation>Secondi al test </translation>
+        <translation>Secondi al prossimo test </translation>
     </message>
     <message>
         <source>Minutes till timer triggers</source>
@@ -171,7 +171,7 @@ Molti siti web spiegano che cos&apos;è un sogno lucido e come averne uno; cerca
     <message>
         <source>Help</source>
         <extracomment>A button of about 50 x 37 px.</extracomment>
-        <translation>Aiuto</translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>Exit</source>

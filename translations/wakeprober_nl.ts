@@ -11,7 +11,7 @@
     <message>
         <source>Reminds you at intervals to check whether you are dreaming</source>
         <extracomment>The desktop entry&apos;s Comment, shown as a tooltip in menus: one short sentence.</extracomment>
-        <translation>Herinnert je regelmatig eraan te controleren of je droomt</translation>
+        <translation>Herinnert je er regelmatig aan te controleren of je droomt</translation>
     </message>
     <message>
         <source>lucid;dream;reality check;reminder;timer;</source>
@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober telt een tijd van jouw keuze af en vraagt je dan, met een knipperend vak, desgewenst een pieptoon en zijn venster vóór alle andere, even stil te staan en te controleren of je wakker bent of droomt. Wordt de check overdag een gewoonte, dan neem je hem mee in je dromen en helpt hij je &apos;s nachts lucide te dromen.</translation>
+        <translation>Wakeprober telt een tijd van jouw keuze af en vraagt je dan, met een knipperend vak, desgewenst een pieptoon en zijn venster dat vóór alle andere komt, even stil te staan en te controleren of je wakker bent of droomt. Wordt de check overdag een gewoonte, dan neem je hem mee in je dromen en helpt hij je &apos;s nachts lucide te dromen.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -46,13 +46,13 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober herinnert je overdag, met tussenpozen die je zelf kiest, eraan te controleren of je droomt. De gewoonte werkt door in je slaap en helpt je lucide te dromen.
+        <translation>Wakeprober herinnert je er overdag, met tussenpozen die je zelf kiest, aan om te controleren of je droomt. De gewoonte werkt door in je slaap en helpt je lucide te dromen.
 Klik op het vak linksboven, ‘Check starten’, om de timer te starten; klik er nogmaals op, nu ‘Check stoppen’, om hem te pauzeren.
-Als de tijd om is, knippert het tweede vak en vraagt je om de check te doen; het piept ook als ‘Piepen bij afloop’ is aangevinkt. Klik op het knipperende vak of wacht op de automatische herstart.
+Als de tijd om is, knippert het tweede vak en vraagt het je om de check te doen; het piept ook als ‘Piepen bij afloop’ is aangevinkt. Klik op het knipperende vak of wacht op de automatische herstart.
 Vink ‘Venster naar voren bij afloop’ aan om het venster dan vóór alle andere te brengen.
-Typ het aantal minuten tussen de checks in het vak naast ‘Minuten tot afloop’ (standaard 30; met een decimale punt: 0.5).
-Typ in het vak naast ‘Signalen tot herstart’ hoe vaak het knippert en piept (standaard 20).
-Klik op ‘Afsluiten’ om het programma af te sluiten.
+Typ het aantal minuten tussen de checks in het veld naast ‘Minuten tot afloop’ (standaard 30; decimalen met een punt: 0.5).
+Typ in het veld naast ‘Signalen tot herstart’ hoe vaak het tweede vak moet knipperen en piepen (standaard 20).
+Klik op ‘Afsluiten’ om het programma te sluiten.
 Meld fouten en stuur suggesties via de issuetracker van het project.</translation>
     </message>
     <message>
@@ -60,7 +60,7 @@ Meld fouten en stuur suggesties via de issuetracker van het project.</translatio
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>Tips voor lucide dromen:
-Veel websites leggen uit wat een lucide droom is en hoe je er een krijgt; zoek op het web naar ‘lucide dromen’ om ze te vinden. Een van de belangrijkste methoden is overdag vaak te controleren of je droomt, bijvoorbeeld of de tijd gewoon doorloopt, wat hij in een droom niet doet: kijk hoe laat het is, wacht een paar seconden en kijk nog eens.</translation>
+Veel websites leggen uit wat een lucide droom is en hoe je er een krijgt; zoek op het web naar ‘lucide dromen’ om zulke sites te vinden. Een van de belangrijkste methoden is overdag vaak te controleren of je droomt, bijvoorbeeld of de tijd gewoon doorloopt, wat hij in een droom niet doet: kijk hoe laat het is, wacht een paar seconden en kijk nog eens.</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>

@@ -11,7 +11,7 @@
     <message>
         <source>Reminds you at intervals to check whether you are dreaming</source>
         <extracomment>The desktop entry&apos;s Comment, shown as a tooltip in menus: one short sentence.</extracomment>
-        <translation>Przypomina co jakiś czas, by sprawdzić, czy śnisz</translation>
+        <translation>Co jakiś czas przypomina o sprawdzeniu, czy śnisz</translation>
     </message>
     <message>
         <source>lucid;dream;reality check;reminder;timer;</source>
@@ -21,17 +21,17 @@
     <message>
         <source>Reminds you to check whether you are dreaming</source>
         <extracomment>The software centre&apos;s one-line summary, without a full stop.</extracomment>
-        <translation>Przypomina, by sprawdzić, czy śnisz</translation>
+        <translation>Przypomina o sprawdzeniu, czy śnisz</translation>
     </message>
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober odlicza wybrany przez ciebie czas, a potem migającym polem, opcjonalnym sygnałem dźwiękowym i swoim oknem wysuniętym przed wszystkie inne wzywa cię, by na chwilę się zatrzymać i sprawdzić, czy jesteś na jawie, czy śnisz. Gdy test stanie się dziennym nawykiem, przenosi się do snów i pomaga mieć w nocy świadome sny.</translation>
+        <translation>Wakeprober odlicza wybrany przez ciebie czas, a potem migającym polem, opcjonalnym sygnałem dźwiękowym i swoim oknem wysuniętym przed wszystkie inne daje ci znać, że pora na chwilę się zatrzymać i sprawdzić, czy jesteś na jawie, czy śnisz. Gdy test stanie się codziennym nawykiem, przeniesie się też do snów i pomoże ci mieć w nocy świadome sny.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
         <extracomment>The caption of the screenshot in the software centre.</extracomment>
-        <translation>Okno główne wzywa do testu</translation>
+        <translation>Okno główne przypomina o teście</translation>
     </message>
 </context>
 <context>
@@ -46,9 +46,9 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober przypomina ci w ciągu dnia, w wybranych przez ciebie odstępach, by sprawdzić, czy nie śnisz. Ten nawyk przenosi się do snu i pomaga mieć świadome sny.
-Kliknij pole w lewym górnym rogu, „Uruchom test”, aby włączyć odliczanie; kliknij ponownie, teraz „Wstrzymaj test”, aby je wstrzymać.
-Gdy czas minie, drugie pole miga i wzywa do testu; jeśli zaznaczono „Dźwięk przy alarmie”, rozlega się też sygnał. Kliknij migające pole lub poczekaj na automatyczny reset.
+        <translation>Wakeprober przypomina ci w ciągu dnia, w wybranych przez ciebie odstępach, o sprawdzeniu, czy śnisz. Ten nawyk przenosi się do snu i pomaga mieć świadome sny.
+Kliknij pole w lewym górnym rogu, „Uruchom test”, aby włączyć odliczanie; kliknij ponownie, teraz „Wstrzymaj test”, aby wstrzymać odliczanie.
+Gdy czas minie, drugie pole miga i przypomina o teście; jeśli zaznaczono „Dźwięk przy alarmie”, rozlega się też sygnał. Kliknij migające pole lub poczekaj na automatyczny reset.
 Zaznacz „Okno na wierzch przy alarmie”, aby okno wysuwało się wtedy przed wszystkie inne.
 Wpisz liczbę minut między testami w polu obok „Minuty do alarmu” (domyślnie 30; z kropką dziesiętną: 0.5).
 Wpisz liczbę sygnałów (mignięć i dźwięków) w polu obok „Sygnały do resetu” (domyślnie 20).
@@ -60,7 +60,7 @@ Błędy i sugestie zgłaszaj w systemie zgłoszeń projektu.</translation>
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>Wskazówki dotyczące świadomych snów:
-Wiele stron internetowych wyjaśnia, czym jest świadomy sen i jak go doświadczyć; wyszukaj w internecie hasło „świadomy sen”, aby je znaleźć. Jedną z głównych metod jest częste sprawdzanie w ciągu dnia, czy śnisz, na przykład czy czas płynie normalnie, bo we śnie tak nie jest: spójrz na zegar, odczekaj kilka sekund i spójrz ponownie.</translation>
+Wiele stron internetowych wyjaśnia, czym jest świadomy sen i jak go doświadczyć; znajdziesz je, wpisując w wyszukiwarkę „świadomy sen”. Jedną z głównych metod jest częste sprawdzanie w ciągu dnia, czy śnisz, na przykład czy czas płynie normalnie, bo we śnie tak nie jest: spójrz na zegar, odczekaj kilka sekund i spójrz ponownie.</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>

@@ -50,8 +50,8 @@ Please report faults and send suggestions through the project&apos;s issue track
 Klicka på rutan uppe till vänster, ”Starta kontroll”, för att starta timern; klicka igen, nu på ”Stoppa kontroll”, för att pausa den.
 När tiden är ute blinkar den andra rutan och ber dig göra en kontroll; den piper också om ”Pip vid larm” är markerad. Klicka på den blinkande rutan eller vänta på den automatiska omstarten.
 Markera ”Fönster främst vid larm” för att då lägga fönstret framför alla andra.
-Skriv minuterna mellan kontrollerna i rutan bredvid ”Minuter till larm” (standard 30; med decimalpunkt: 0.5).
-Skriv hur många gånger den ska blinka och pipa i rutan bredvid ”Signaler till omstart” (standard 20).
+Skriv antalet minuter mellan kontrollerna i fältet bredvid ”Minuter till larm” (standard 30; med decimalpunkt: 0.5).
+Skriv hur många gånger den andra rutan ska blinka och pipa i fältet bredvid ”Signaler till omstart” (standard 20).
 Klicka på ”Avsluta” för att stänga programmet.
 Rapportera fel och skicka förslag via projektets ärendehanterare.</translation>
     </message>

@@ -31,7 +31,7 @@
     <message>
         <source>The main window prompting for a check</source>
         <extracomment>The caption of the screenshot in the software centre.</extracomment>
-        <translation>Test için uyaran ana pencere</translation>
+        <translation>Kontrol yapmanızı hatırlatan ana pencere</translation>
     </message>
 </context>
 <context>
@@ -50,8 +50,8 @@ Please report faults and send suggestions through the project&apos;s issue track
 Zamanlayıcıyı başlatmak için sol üstteki “Testi başlat” kutusuna tıklayın; duraklatmak için yeniden, bu kez “Testi durdur” kutusuna tıklayın.
 Süre dolunca ikinci kutu yanıp söner ve test yapmanızı ister; “Alarmda bip sesi” işaretliyse bip sesi de çıkarır. Yanıp sönen kutuya tıklayın ya da otomatik sıfırlamayı bekleyin.
 “Alarmda pencereyi öne getir” işaretliyse pencere o anda diğer tüm pencerelerin önüne gelir.
-Testler arasındaki dakika sayısını “Alarma kadar dakika” yanındaki kutuya yazın (varsayılan 30; ondalık nokta ile: 0.5).
-Kaç kez yanıp sönüp bip sesi çıkaracağını “Sıfırlamaya kadar sinyal” yanındaki kutuya yazın (varsayılan 20).
+Testler arasındaki dakika sayısını “Alarma kadar dakika” yanındaki alana yazın (varsayılan 30; ondalık için nokta: 0.5).
+İkinci kutunun kaç kez yanıp sönüp bip sesi çıkaracağını “Sıfırlamaya kadar sinyal” yanındaki alana yazın (varsayılan 20).
 Programı kapatmak için “Çıkış” düğmesine tıklayın.
 Lütfen hataları ve önerilerinizi projenin sorun izleyicisi üzerinden bildirin.</translation>
     </message>

@@ -48,8 +48,8 @@ Please report faults and send suggestions through the project&apos;s issue track
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober nhắc bạn trong ngày, theo khoảng thời gian bạn đặt, kiểm tra xem mình có đang mơ không. Thói quen này theo bạn vào giấc ngủ và giúp bạn có những giấc mơ sáng suốt.
 Nhấn vào ô trên cùng bên trái, “Bắt đầu kiểm tra”, để chạy bộ hẹn giờ; nhấn lần nữa, lúc này là “Dừng kiểm tra”, để tạm dừng.
-Khi hết giờ, ô thứ hai nhấp nháy và nhắc bạn kiểm tra; ô cũng kêu bíp nếu đã đánh dấu “Kêu bíp khi hết giờ”. Nhấn vào ô đang nhấp nháy, hoặc chờ tự động đặt lại.
-Đánh dấu “Đưa cửa sổ lên trước khi hết giờ” để khi đó cửa sổ hiện lên trên mọi cửa sổ khác.
+Khi hết giờ, ô thứ hai nhấp nháy và nhắc bạn kiểm tra; ô đó cũng kêu bíp nếu đã đánh dấu “Kêu bíp khi hết giờ”. Nhấn vào ô đang nhấp nháy, hoặc chờ tự động đặt lại.
+Đánh dấu “Đưa cửa sổ lên trên khi hết giờ” để khi đó cửa sổ hiện lên trên mọi cửa sổ khác.
 Nhập số phút giữa hai lần kiểm tra vào ô cạnh “Số phút đến khi hết giờ” (mặc định 30; dùng dấu chấm thập phân: 0.5).
 Nhập số lần nhấp nháy và kêu bíp vào ô cạnh “Số lần báo đến khi đặt lại” (mặc định 20).
 Nhấn “Thoát” để đóng chương trình.
@@ -146,7 +146,7 @@ Nhiều trang web giải thích giấc mơ sáng suốt là gì và làm sao đ�
     <message>
         <source>Interval or limit too large</source>
         <extracomment>Shown in the countdown box, on one line of about 160 px, when a setting is too large.</extracomment>
-        <translation>Khoảng hoặc giới hạn quá lớn</translation>
+        <translation>Số phút hoặc giới hạn quá lớn</translation>
     </message>
     <message>
         <source>Prompt</source>
@@ -166,7 +166,7 @@ Nhiều trang web giải thích giấc mơ sáng suốt là gì và làm sao đ�
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>Đưa cửa sổ lên trước khi hết giờ</translation>
+        <translation>Đưa cửa sổ lên trên khi hết giờ</translation>
     </message>
     <message>
         <source>Help</source>
