@@ -11,7 +11,7 @@
     <message>
         <source>Reminds you at intervals to check whether you are dreaming</source>
         <extracomment>The desktop entry&apos;s Comment, shown as a tooltip in menus: one short sentence.</extracomment>
-        <translation>꿈을 꾸고 있는지 확인하라고 주기적으로 알려 줍니다</translation>
+        <translation>꿈을 꾸고 있는지 확인하도록 주기적으로 알려 줍니다</translation>
     </message>
     <message>
         <source>lucid;dream;reality check;reminder;timer;</source>
@@ -21,17 +21,17 @@
     <message>
         <source>Reminds you to check whether you are dreaming</source>
         <extracomment>The software centre&apos;s one-line summary, without a full stop.</extracomment>
-        <translation>꿈을 꾸고 있는지 확인하라고 알려 줍니다</translation>
+        <translation>꿈을 꾸고 있는지 확인하도록 알려 줍니다</translation>
     </message>
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober는 선택한 간격을 카운트다운한 뒤 깜박이는 상자, 선택에 따라 울리는 삐 소리, 다른 모든 창 앞으로 나오는 창으로 잠시 멈춰 지금 깨어 있는지 꿈을 꾸고 있는지 확인하라고 알려 줍니다. 낮 동안 습관이 된 확인은 꿈속으로 이어져 밤에 자각몽을 꾸는 데 도움이 됩니다.</translation>
+        <translation>Wakeprober는 사용자가 정한 간격을 카운트다운한 뒤 상자를 깜박이고, 원하면 삐 소리를 내고, 창을 다른 모든 창 앞으로 가져와서, 잠시 멈추고 지금 깨어 있는지 꿈을 꾸고 있는지 확인하도록 알려 줍니다. 낮 동안 이 확인을 습관으로 만들면 꿈속에서도 하게 되어 밤에 자각몽을 꾸는 데 도움이 됩니다.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
         <extracomment>The caption of the screenshot in the software centre.</extracomment>
-        <translation>체크를 알리는 기본 창</translation>
+        <translation>현실 확인을 알리는 기본 창</translation>
     </message>
 </context>
 <context>
@@ -46,12 +46,12 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober는 낮 동안 설정한 간격마다 꿈을 꾸고 있는지 확인하라고 알려 줍니다. 이 습관이 잠 속으로 이어져 자각몽을 꾸는 데 도움이 됩니다.
-왼쪽 위의 ‘체크 시작’ 상자를 클릭하면 타이머가 시작되고, 다시 클릭하면(이때는 ‘체크 중지’) 일시 중지됩니다.
-시간이 되면 위에서 두 번째 상자가 깜박이며 체크하라고 알립니다. ‘알림 시 소리’를 선택하면 삐 소리도 납니다. 깜박이는 상자를 클릭하거나 자동 초기화를 기다리세요.
-‘알림 시 창을 맨 앞으로’를 선택하면 알림 시 창이 다른 모든 창의 앞으로 나옵니다.
-체크 간격(분)은 ‘알림까지 시간(분)’ 옆 칸에 입력합니다(기본값 30, 소수점은 마침표로: 0.5).
-깜박임과 삐 소리 횟수는 ‘신호 횟수’ 옆 칸에 입력합니다(기본값 20, 이후 자동 초기화).
+        <translation>Wakeprober는 낮 동안 설정한 간격마다 꿈을 꾸고 있는지 확인하도록 알려 줍니다. 이 확인이 습관이 되면 잠든 뒤에도 이어져 자각몽을 꾸는 데 도움이 됩니다.
+왼쪽 위의 ‘체크 시작’ 상자를 클릭하면 타이머가 시작되고, ‘체크 중지’로 바뀐 상자를 다시 클릭하면 일시 중지됩니다.
+시간이 되면 위에서 두 번째 상자가 깜박이며 체크하라고 알립니다. ‘소리로 알림’을 선택하면 삐 소리도 납니다. 깜박이는 상자를 클릭하거나 자동 초기화를 기다리세요.
+‘맨 앞으로’를 선택하면 알림 시 창이 다른 모든 창의 앞으로 나옵니다.
+체크 간격은 ‘체크 간격(분)’ 옆 칸에 반각 숫자로 입력합니다(기본값 30, 소수점은 마침표: 0.5).
+자동 초기화까지 깜박이고 삐 소리를 낼 횟수는 ‘깜박임 횟수’ 옆 칸에 입력합니다(기본값 20).
 프로그램을 닫으려면 ‘종료’를 클릭하세요.
 오류 신고와 제안은 프로젝트의 이슈 트래커로 보내 주세요.</translation>
     </message>
@@ -60,7 +60,7 @@ Please report faults and send suggestions through the project&apos;s issue track
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>자각몽 팁:
-자각몽이 무엇인지, 어떻게 꿀 수 있는지 설명하는 웹사이트가 많으니 웹에서 ‘자각몽’을 검색해 보세요. 주요 방법 중 하나는 낮 동안 자주 꿈을 꾸고 있는지 확인하는 것입니다. 예를 들어 시간이 제대로 흐르는지 확인하세요. 꿈속에서는 그렇지 않습니다. 시계를 보고, 몇 초 기다렸다가, 다시 보세요.</translation>
+자각몽이 무엇인지, 어떻게 꿀 수 있는지 설명하는 웹사이트가 많으니 웹에서 ‘자각몽’을 검색해 보세요. 대표적인 방법 중 하나는 낮 동안 자주 꿈을 꾸고 있는지 확인하는 것입니다. 예를 들어 시간이 제대로 흐르는지 확인해 보세요. 꿈속에서는 그렇지 않습니다. 시계를 보고 몇 초 기다렸다가 다시 보세요.</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>
@@ -116,7 +116,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>체크할 시간! 클릭 시 초기화</translation>
+        <translation>체크 시간! 클릭하면 초기화</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -131,22 +131,22 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Seconds to next Check </source>
         <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
-        <translation>체크까지 남은 초 </translation>
+        <translation>체크까지 남은 시간(초) </translation>
     </message>
     <message>
         <source>Minutes till timer triggers</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>알림까지 시간(분)</translation>
+        <translation>체크 간격(분)</translation>
     </message>
     <message>
         <source>Flashes/Beeps till auto reset</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>신호 횟수</translation>
+        <translation>깜박임 횟수</translation>
     </message>
     <message>
         <source>Interval or limit too large</source>
         <extracomment>Shown in the countdown box, on one line of about 160 px, when a setting is too large.</extracomment>
-        <translation>간격이나 한도가 너무 큼</translation>
+        <translation>간격이나 횟수가 너무 큼</translation>
     </message>
     <message>
         <source>Prompt</source>
@@ -161,12 +161,12 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Beep when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 62 px, four short lines at most.</extracomment>
-        <translation>알림 시 소리</translation>
+        <translation>소리로 알림</translation>
     </message>
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>알림 시 창을 맨 앞으로</translation>
+        <translation>맨 앞으로</translation>
     </message>
     <message>
         <source>Help</source>

@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober 按你选择的间隔倒计时，然后通过闪烁的方框、可选的蜂鸣声以及置于所有其他窗口之前的窗口，提醒你停下片刻，检验自己是醒着还是在做梦。白天养成习惯后，这种检验会延续到梦中，帮助你在夜里做清醒梦。</translation>
+        <translation>Wakeprober 按你设定的间隔倒计时，时间到后让方框闪烁、发出蜂鸣声（可选），并把窗口调到所有其他窗口前面，提醒你停下片刻，检验自己是醒着还是在做梦。白天把这种检验养成习惯后，它会延续到梦中，帮助你在夜里做清醒梦。</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -46,12 +46,12 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober 会在白天按你设定的间隔提醒你检验自己是否在做梦。这个习惯会延续到睡眠中，帮助你做清醒梦。
+        <translation>Wakeprober 会在白天按你设定的间隔提醒你检验自己是否在做梦。养成习惯后，这种检验会延续到睡梦中，帮助你做清醒梦。
 点击左上角的“开始检验”方框启动计时器；再次点击（此时显示“停止检验”）即可暂停。
 时间到后，从上往下第二个方框会闪烁，提示你进行检验；若勾选了“蜂鸣提醒”，还会发出蜂鸣声。点击闪烁的方框，或等待自动重置。
 勾选“窗口置顶”后，提醒时窗口会显示在所有其他窗口的前面。
-在“间隔（分钟）”旁的输入框中输入两次检验之间的分钟数（默认 30；小数用小数点：0.5）。
-在“提示次数”旁的输入框中输入闪烁和蜂鸣的次数，之后自动重置（默认 20）。
+在“间隔（分钟）”旁的输入框中输入两次检验之间的分钟数（默认 30；请用半角数字和小数点，如 0.5）。
+在“提示次数”旁的输入框中输入闪烁和蜂鸣多少次后自动重置（默认 20）。
 点击“退出”关闭程序。
 如发现问题或有建议，请通过本项目的问题跟踪系统反馈。</translation>
     </message>
@@ -60,7 +60,7 @@ Please report faults and send suggestions through the project&apos;s issue track
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>清醒梦小贴士：
-许多网站都介绍了什么是清醒梦以及如何做清醒梦，在网上搜索“清醒梦”即可找到。主要方法之一是在白天经常检验自己是否在做梦，例如时间是否在正常流逝，而梦中并非如此：看一眼时间，等几秒钟，再看一次。</translation>
+许多网站都介绍了什么是清醒梦以及如何做清醒梦，在网上搜索“清醒梦”即可找到。做清醒梦的主要方法之一，是在白天经常检验自己是否在做梦，例如时间是否在正常流逝，而梦中并非如此：看一眼时间，等几秒钟，再看一次。</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>
@@ -116,7 +116,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>请做检验！按此重置</translation>
+        <translation>该检验了！点此重置</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -146,7 +146,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Interval or limit too large</source>
         <extracomment>Shown in the countdown box, on one line of about 160 px, when a setting is too large.</extracomment>
-        <translation>间隔或上限过大</translation>
+        <translation>间隔或次数过大</translation>
     </message>
     <message>
         <source>Prompt</source>

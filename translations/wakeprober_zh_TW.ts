@@ -11,7 +11,7 @@
     <message>
         <source>Reminds you at intervals to check whether you are dreaming</source>
         <extracomment>The desktop entry&apos;s Comment, shown as a tooltip in menus: one short sentence.</extracomment>
-        <translation>定時提醒你檢驗自己是否在做夢</translation>
+        <translation>定時提醒您檢驗自己是否在做夢</translation>
     </message>
     <message>
         <source>lucid;dream;reality check;reminder;timer;</source>
@@ -21,12 +21,12 @@
     <message>
         <source>Reminds you to check whether you are dreaming</source>
         <extracomment>The software centre&apos;s one-line summary, without a full stop.</extracomment>
-        <translation>提醒你檢驗自己是否在做夢</translation>
+        <translation>提醒您檢驗自己是否在做夢</translation>
     </message>
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober 會依你選擇的間隔倒數計時，接著以閃爍的方塊、可選的嗶聲，以及移至所有其他視窗前面的視窗，提醒你停下片刻，檢驗自己是醒著還是在做夢。白天養成習慣後，這種檢驗會延續到夢中，幫助你在夜裡做清醒夢。</translation>
+        <translation>Wakeprober 會依您設定的間隔倒數計時，時間到時讓方塊閃爍、發出嗶聲（選用），並將視窗移到所有其他視窗前面，提醒您停下片刻，檢驗自己是醒著還是在做夢。白天將這種檢驗養成習慣後，它會延續到夢中，幫助您在夜裡做清醒夢。</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -46,12 +46,12 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober 會在白天依你設定的間隔，提醒你檢驗自己是否在做夢。這個習慣會延續到睡眠中，幫助你做清醒夢。
+        <translation>Wakeprober 會在白天依您設定的間隔，提醒您檢驗自己是否在做夢。養成習慣後，這種檢驗會延續到睡夢中，幫助您做清醒夢。
 按一下左上角的「開始檢驗」方塊即可啟動計時器；再按一下（此時顯示「停止檢驗」）即可暫停。
-時間到時，由上往下第二個方塊會閃爍，提示你進行檢驗；若勾選「嗶聲提醒」，還會發出嗶聲。按一下閃爍的方塊，或等待自動重設。
+時間到時，由上往下第二個方塊會閃爍，提示您進行檢驗；若勾選「嗶聲提醒」，還會發出嗶聲。按一下閃爍的方塊，或等待自動重設。
 勾選「視窗置頂」後，提醒時視窗會顯示在所有其他視窗前面。
-在「間隔（分鐘）」旁的方塊輸入兩次檢驗之間的分鐘數（預設 30；小數請用小數點：0.5）。
-在「提示次數」旁的方塊輸入閃爍和嗶聲的次數，之後自動重設（預設 20）。
+在「間隔（分鐘）」旁的欄位輸入兩次檢驗之間的分鐘數（預設 30；請用半形數字和小數點，如 0.5）。
+在「提示次數」旁的欄位輸入閃爍和嗶聲幾次後自動重設（預設 20）。
 按一下「結束」即可關閉程式。
 如發現問題或有建議，請透過本專案的問題追蹤系統回報。</translation>
     </message>
@@ -60,7 +60,7 @@ Please report faults and send suggestions through the project&apos;s issue track
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>清醒夢小祕訣：
-許多網站都介紹了什麼是清醒夢以及如何做清醒夢，在網路上搜尋「清醒夢」即可找到。主要方法之一是在白天經常檢驗自己是否在做夢，例如時間是否正常流逝，而夢中並非如此：看一下時間，等幾秒鐘，再看一次。</translation>
+許多網站都介紹了什麼是清醒夢以及如何做清醒夢，在網路上搜尋「清醒夢」即可找到。做清醒夢的主要方法之一，是在白天經常檢驗自己是否在做夢，例如時間是否正常流逝，而夢中並非如此：看一下時間，等幾秒鐘，再看一次。</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>
@@ -116,7 +116,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>請做檢驗！按此重設</translation>
+        <translation>該檢驗了！按此重設</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -146,7 +146,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Interval or limit too large</source>
         <extracomment>Shown in the countdown box, on one line of about 160 px, when a setting is too large.</extracomment>
-        <translation>間隔或上限過大</translation>
+        <translation>間隔或次數過大</translation>
     </message>
     <message>
         <source>Prompt</source>
