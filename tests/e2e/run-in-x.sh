@@ -39,7 +39,12 @@ for _ in $(seq 600); do
     wm_ready && break
     sleep 0.05
 done
-wm_ready || { echo "The window manager did not start:" >&2; cat "$work/wm.log" >&2; exit 1; }
+if ! wm_ready; then
+    echo "The window manager did not start:" >&2
+    cat "$work/wm.log" >&2
+    kill -0 "$x_pid" 2>/dev/null || { echo "Xvfb had ended:" >&2; cat "$work/xvfb.log" >&2; }
+    exit 1
+fi
 
 # Qt's accessibility bridge otherwise waits for a desktop to ask for it.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
