@@ -44,10 +44,15 @@ void buildFromLayout(QWidget *window, const Layout::Window &layout)
 {
     window->setObjectName(fromStd(layout.name));
     window->setFixedSize(layout.widthTwips / TwipsPerPixel, layout.heightTwips / TwipsPerPixel);
+    // Qt places a child from the left in either direction; the direction is
+    // the application's, which Qt takes from the catalogue in use.
+    const Layout::Direction direction
+        = window->isRightToLeft() ? Layout::Direction::RightToLeft : Layout::Direction::LeftToRight;
     for (const Layout::Control &c : layout.controls) {
         QWidget *w = create(c, fromStd(translated(layout.name, c.text)), window);
         w->setObjectName(fromStd(c.name));
-        const auto [left, top, width, height] = c.twips;
+        const auto [left, top, width, height]
+            = Layout::place(layout, c, direction, Layout::Origin::Left);
         w->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
             height / TwipsPerPixel);
         w->setEnabled(c.enabled);

@@ -13,9 +13,12 @@ QRect CheckBox::indicatorRect() const
 
 QRect CheckBox::captionRect() const
 {
-    const int left
-        = indicatorRect().right() + 1 + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
-    return QRect(left, 0, width() - left - 1, height());
+    // Worked out as if left to right, then mirrored with the box in a
+    // right-to-left window: the caption on the box's left.
+    const Qt::LayoutDirection direction = layoutDirection();
+    const QRect box = QStyle::visualRect(direction, rect(), indicatorRect());
+    const int left = box.right() + 1 + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    return QStyle::visualRect(direction, rect(), QRect(left, 0, width() - left - 1, height()));
 }
 
 bool CheckBox::hitButton(const QPoint &pos) const { return rect().contains(pos); }

@@ -82,6 +82,18 @@ RECT textRoom(HWND control, Layout::Kind kind, UINT dpi)
 
 int windowCount = 0;
 
+// The system mirrors a window made with WS_EX_LAYOUTRTL and, inheriting it,
+// its children: x is measured from the right and each control drawn mirrored,
+// its box on the right and its text from the right. The table's places are
+// mirrored there once, by the system.
+Layout::Rect placeIn(HWND window, const Layout::Window &layout, const Layout::Control &c)
+{
+    const bool mirrored = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+    return Layout::place(layout, c,
+        mirrored ? Layout::Direction::RightToLeft : Layout::Direction::LeftToRight,
+        Layout::Origin::ReadingStart);
+}
+
 bool textFits(HDC dc, HFONT font, HWND control, Layout::Kind kind, std::string_view text, UINT dpi)
 {
     const RECT room = textRoom(control, kind, dpi);
@@ -108,7 +120,7 @@ void createControls(HWND parent, const Layout::Window &layout, UINT dpi)
         if (!c.enabled)
             style |= WS_DISABLED;
         // Made where they belong: moving them afterwards costs each a round of messages.
-        const auto [left, top, width, height] = c.twips;
+        const auto [left, top, width, height] = placeIn(parent, layout, c);
         HWND hwnd = CreateWindowExW(cls.exStyle, cls.name,
             widen(translated(layout.name, c.text)).c_str(), style, twipsToPixels(left, dpi),
             twipsToPixels(top, dpi), twipsToPixels(width, dpi), twipsToPixels(height, dpi), parent,
@@ -133,7 +145,7 @@ void sizeClientArea(HWND window, const Layout::Window &layout, UINT dpi)
 void placeControls(HWND window, const Layout::Window &layout, UINT dpi)
 {
     for (const Layout::Control &c : layout.controls) {
-        const auto [left, top, width, height] = c.twips;
+        const auto [left, top, width, height] = placeIn(window, layout, c);
         SetWindowPos(GetDlgItem(window, c.id), nullptr, twipsToPixels(left, dpi),
             twipsToPixels(top, dpi), twipsToPixels(width, dpi), twipsToPixels(height, dpi),
             SWP_NOZORDER | SWP_NOACTIVATE);
@@ -199,8 +211,12 @@ HWND createTopLevel(const wchar_t *className, HBRUSH background)
     wc.lpszClassName = className;
     RegisterClassExW(&wc);
     constexpr DWORD fixedFrame = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    return CreateWindowExW(WS_EX_CONTROLPARENT, className, L"", fixedFrame, CW_USEDEFAULT,
-        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, wc.hInstance, nullptr);
+    // The language's string table says whether the window reads from the right.
+    const DWORD mirrored
+        = readingDirection() == Layout::Direction::RightToLeft ? WS_EX_LAYOUTRTL : 0;
+    return CreateWindowExW(WS_EX_CONTROLPARENT | mirrored, className, L"", fixedFrame,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, wc.hInstance,
+        nullptr);
 }
 
 namespace {

@@ -76,7 +76,7 @@ void windowClosed();
 
 // A top-level window of ours, not yet shown: the program's icon, a fixed
 // frame (a caption, a system menu and a minimise box, no sizing border), Tab
-// among its controls, and no owner.
+// among its controls, no owner, and mirrored in a right-to-left language.
 HWND createTopLevel(const wchar_t *className, HBRUSH background);
 
 // Hands a window's messages to its object from now on, and counts it open.
