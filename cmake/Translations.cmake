@@ -125,7 +125,7 @@ set(_win32_languages
     "pt_BR|PORTUGUESE,SUBLANG_PORTUGUESE_BRAZILIAN" "ru|RUSSIAN" "uk|UKRAINIAN" "cs|CZECH"
     "sv|SWEDISH" "da|DANISH" "fi|FINNISH" "nb|NORWEGIAN" "tr|TURKISH" "hu|HUNGARIAN"
     "el|GREEK" "ja|JAPANESE" "ko|KOREAN" "zh_CN|CHINESE,SUBLANG_CHINESE_SIMPLIFIED"
-    "zh_TW|CHINESE,SUBLANG_CHINESE_TRADITIONAL")
+    "zh_TW|CHINESE,SUBLANG_CHINESE_TRADITIONAL" "ar|ARABIC" "he|HEBREW")
 
 function(_rc_string text out)
     string(REPLACE "\\" "\\\\" text "${text}")

@@ -63,7 +63,7 @@ if [ "$what" = test ]; then
     install "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
     # The number tests check that a comma-decimal locale changes nothing, and
     # the programs run in each language they have.
-    for l in de_DE es_ES fr_FR pt_BR ru_RU; do
+    for l in de_DE es_ES fr_FR pt_BR ru_RU ar_EG he_IL; do
         if ! locale -a 2>/dev/null | grep -qi "^$l\.utf-\?8$"; then
             as_root localedef -i "$l" -f UTF-8 "$l.UTF-8"
         fi
