@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "checkbox.h"
 
+#include "fitting.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -33,7 +35,8 @@ void CheckBox::paintEvent(QPaintEvent *)
     box.rect = indicatorRect();
     painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, box);
 
-    const QRect caption = captionRect();
+    // Wrapped as measured: short of a right-to-left line's trailing blank.
+    const QRect caption = captionRect().adjusted(trailingBlank(font(), layoutDirection()), 0, 0, 0);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(caption, CaptionFlags, text());
