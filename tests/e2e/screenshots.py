@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """Takes the README's pictures of both windows as a user first sees them, of a prompt, and
-of the main window as a German user sees it."""
+of the main window as a German and an Arabic user see it."""
 import sys
 import time
 
@@ -22,12 +22,14 @@ def main(binary, outdir):
         screenshot(program.wid, outdir + "/prompt.png")
     finally:
         program.kill()
-    german = Program(binary, env={"LANG": "de_DE.UTF-8", "LANGUAGE": None, "LC_ALL": None},
-                     countdown="Restzeit")
-    try:
-        screenshot(german.wid, outdir + "/main-window-de.png")
-    finally:
-        german.kill()
+    for language, locale, countdown in (("de", "de_DE.UTF-8", "Restzeit"),
+                                        ("ar", "ar_EG.UTF-8", "العد التنازلي")):
+        program = Program(binary, env={"LANG": locale, "LANGUAGE": None, "LC_ALL": None},
+                          countdown=countdown)
+        try:
+            screenshot(program.wid, outdir + "/main-window-%s.png" % language)
+        finally:
+            program.kill()
 
 
 if __name__ == "__main__":

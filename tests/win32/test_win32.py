@@ -20,6 +20,7 @@ from xsession import (Bells, Checks, client_named, client_stacking, pixel, scree
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "comctl32.dll",
                "ole32.dll", "oleacc.dll", "uxtheme.dll", "advapi32.dll", "shell32.dll"}
 PREFIX = os.environ["WINEPREFIX"]
+RIGHT_TO_LEFT = {"ar", "he"}  # languages whose windows are mirrored
 
 
 def wine(*args, **kwargs):
@@ -75,10 +76,10 @@ def answer(question, wid, bells, base, outdir):
     return "no: unknown question"
 
 
-def drive(check, mode, wid=None, bells=None, outdir=None, env=None):
+def drive(check, mode, wid=None, bells=None, outdir=None, env=None, args=()):
     """Runs the driver, counting its checks and answering its questions; returns the
     lines it reports for this side (font heights and texts)."""
-    driver = wine(DRIVER, mode, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True,
+    driver = wine(DRIVER, mode, *args, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True,
                   env={**os.environ, **(env or {})})
     base = bells.count if bells else 0
     reported = []
@@ -106,12 +107,14 @@ def drive(check, mode, wid=None, bells=None, outdir=None, env=None):
 
 def languages(check, dpi):
     """Every catalogue under its locale, as Windows picks the string table by the display
-    language: each control says what the catalogue says, every text fits (the driver's
+    language: each control says what the catalogue says, every text fits and every
+    control stands in its place, mirrored in a right-to-left language (the driver's
     checks), in a font no smaller than English's."""
-    english = drive(check, "fit", env={"LANG": "C"})
+    english = drive(check, "fit", env={"LANG": "C"}, args=("ltr",))
     english_font = [int(n) for n in english[0].split()[2:]]
     for catalogue in all_catalogues():
-        reported = drive(check, "fit", env={"LANG": catalogue.locale()})
+        direction = "rtl" if catalogue.language.split("_")[0] in RIGHT_TO_LEFT else "ltr"
+        reported = drive(check, "fit", env={"LANG": catalogue.locale()}, args=(direction,))
         font = [int(n) for n in reported[0].split()[2:]]
         check(all(a >= b for a, b in zip(font, english_font)) and len(font) == 2,
               "%s at %d dpi: the fonts are %r px high, English %r"
@@ -197,12 +200,13 @@ def main(build, bellwatch, outdir):
             program.kill()
         languages(check, dpi)
     set_dpi(96)
-    # A German user's main window, for a person to look at.
-    program = wine(exe, env={**os.environ, "LANG": "de_DE.UTF-8"})
-    wid = wait_for(lambda: client_named("Wakeprober"), 30, 0.05)
-    screenshot(wid, os.path.join(outdir, "win32-main-window-de.png"))
-    program.kill()
-    wait_for(lambda: client_named("Wakeprober") is None, 10)
+    # A German and an Arabic user's main window, for a person to look at.
+    for language, locale in (("de", "de_DE.UTF-8"), ("ar", "ar_EG.UTF-8")):
+        program = wine(exe, env={**os.environ, "LANG": locale})
+        wid = wait_for(lambda: client_named("Wakeprober"), 30, 0.05)
+        screenshot(wid, os.path.join(outdir, "win32-main-window-%s.png" % language))
+        program.kill()
+        wait_for(lambda: client_named("Wakeprober") is None, 10)
 
     for setup in glob.glob(os.path.join(build, "Wakeprober-*-win64.exe")):
         setup_program(check, setup)
