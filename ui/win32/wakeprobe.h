@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "texts.h"
 #include "win32.h"
 
 #include "controls.h"
@@ -52,5 +53,6 @@ private:
     Gdi<HBRUSH> m_green { CreateSolidBrush(Green) };
     Colour m_check2Colour = HighlightTextColour;
     bool m_timerRunning = false;
+    std::string m_countdownPrefix = translatedCycleTexts().countdownPrefix;
     ReminderCycle m_cycle;
 };

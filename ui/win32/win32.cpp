@@ -121,11 +121,27 @@ void createControls(HWND parent, const Layout::Window &layout, UINT dpi)
             style |= WS_DISABLED;
         // Made where they belong: moving them afterwards costs each a round of messages.
         const auto [left, top, width, height] = placeIn(parent, layout, c);
-        HWND hwnd = CreateWindowExW(cls.exStyle, cls.name,
+        // In a mirrored window the text boxes and labels are made unmirrored,
+        // right-aligned and reading from the right by their own styles: the
+        // reading order a mirrored control's text gets from the mirroring is
+        // not what every system gives it (under Wine a typed 0.05 shows as 05.0).
+        const bool readsFromTheRight
+            = (GetWindowLongPtrW(parent, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0
+            && (c.kind == Layout::Kind::TextBox || c.kind == Layout::Kind::Label);
+        DWORD exStyle = cls.exStyle;
+        if (readsFromTheRight) {
+            exStyle |= WS_EX_RIGHT | WS_EX_RTLREADING;
+            if (c.kind == Layout::Kind::Label)
+                style = (style & ~DWORD(SS_LEFT)) | SS_RIGHT;
+        }
+        HWND hwnd = CreateWindowExW(exStyle, cls.name,
             widen(translated(layout.name, c.text)).c_str(), style, twipsToPixels(left, dpi),
             twipsToPixels(top, dpi), twipsToPixels(width, dpi), twipsToPixels(height, dpi), parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleW(nullptr),
             nullptr);
+        if (readsFromTheRight) // placed by the mirrored parent all the same
+            SetWindowLongPtrW(
+                hwnd, GWL_EXSTYLE, GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & ~WS_EX_LAYOUTRTL);
         if (c.checked)
             SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
     }
@@ -250,6 +266,12 @@ void nameControls(HWND window, const Layout::Window &layout)
     for (const Layout::Control &c : layout.controls)
         if (!c.accessibleName.empty())
             setAccessibleName(GetDlgItem(window, c.id), translated(layout.name, c.accessibleName));
+}
+
+void readAsMade(HWND control, HDC dc)
+{
+    if ((GetWindowLongPtrW(control, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0)
+        SetTextAlign(dc, GetTextAlign(dc) | TA_RTLREADING);
 }
 
 void windowOpened() { ++windowCount; }
