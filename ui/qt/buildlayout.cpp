@@ -21,8 +21,14 @@ QWidget *create(const Layout::Control &c, const QString &text, QWidget *parent)
         box->setChecked(c.checked);
         return box;
     }
-    case Layout::Kind::TextBox:
-        return new QLineEdit(text, parent);
+    case Layout::Kind::TextBox: {
+        auto *edit = new QLineEdit(text, parent);
+        // A line edit aligns by its text's own direction: digits alone would
+        // stand at the left of a right-to-left window.
+        if (parent->isRightToLeft())
+            edit->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
+        return edit;
+    }
     case Layout::Kind::Label: {
         auto *label = new QLabel(text, parent);
         label->setWordWrap(true);
