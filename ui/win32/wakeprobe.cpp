@@ -143,16 +143,7 @@ std::string Wakeprobe::text2() const { return narrow(windowText(control("Text2")
 std::string Wakeprobe::text3() const { return narrow(windowText(control("Text3"))); }
 void Wakeprobe::setText1(std::string_view text)
 {
-    std::wstring shown = widen(text);
-    // In a window that reads from the right the countdown's number, with the
-    // prefix's closing blank, is set apart in a left-to-right isolate, so that
-    // -1 shows its minus on its left: Wine's edit box, for one, does not give
-    // the catalogue's left-to-right mark that effect.
-    const std::string &prefix = m_countdownPrefix;
-    if ((GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0 && prefix.ends_with(' ')
-        && text.starts_with(prefix) && text.size() > prefix.size())
-        shown.insert(widen(prefix).size() - 1, 1, L'\u2066');
-    SetWindowTextW(control("Text1"), shown.c_str());
+    SetWindowTextW(control("Text1"), widen(text).c_str());
 }
 
 static CheckValue checkValue(HWND box) { return CheckValue(SendMessageW(box, BM_GETCHECK, 0, 0)); }

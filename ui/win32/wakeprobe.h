@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "texts.h"
 #include "win32.h"
 
 #include "controls.h"
@@ -53,6 +52,5 @@ private:
     Gdi<HBRUSH> m_green { CreateSolidBrush(Green) };
     Colour m_check2Colour = HighlightTextColour;
     bool m_timerRunning = false;
-    std::string m_countdownPrefix = translatedCycleTexts().countdownPrefix;
     ReminderCycle m_cycle;
 };
