@@ -82,10 +82,10 @@ RECT textRoom(HWND control, Layout::Kind kind, UINT dpi)
 
 int windowCount = 0;
 
-// The system mirrors a window made with WS_EX_LAYOUTRTL and, inheriting it,
-// its children: x is measured from the right and each control drawn mirrored,
-// its box on the right and its text from the right. The table's places are
-// mirrored there once, by the system.
+// The system mirrors a window made with WS_EX_LAYOUTRTL: its children's x is
+// measured from the right, and a child that inherits the style is drawn
+// mirrored too (a check box with its box on the right). The table's places
+// are mirrored there once, by the system.
 Layout::Rect placeIn(HWND window, const Layout::Window &layout, const Layout::Control &c)
 {
     const bool mirrored = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
