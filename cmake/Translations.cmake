@@ -13,6 +13,7 @@ set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEP
 # name for the setup program's pages. A language without a region serves every
 # region of it. A new catalogue needs its line here.
 set(WAKEPROBER_WIN32_LANGUAGES
+    "ar     LANG_ARABIC, SUBLANG_NEUTRAL                     Arabic"
     "cs     LANG_CZECH, SUBLANG_NEUTRAL                      Czech"
     "da     LANG_DANISH, SUBLANG_NEUTRAL                     Danish"
     "de     LANG_GERMAN, SUBLANG_NEUTRAL                     German"
@@ -20,6 +21,7 @@ set(WAKEPROBER_WIN32_LANGUAGES
     "es     LANG_SPANISH, SUBLANG_NEUTRAL                    Spanish"
     "fi     LANG_FINNISH, SUBLANG_NEUTRAL                    Finnish"
     "fr     LANG_FRENCH, SUBLANG_NEUTRAL                     French"
+    "he     LANG_HEBREW, SUBLANG_NEUTRAL                     Hebrew"
     "hu     LANG_HUNGARIAN, SUBLANG_NEUTRAL                  Hungarian"
     "id     LANG_INDONESIAN, SUBLANG_NEUTRAL                 Indonesian"
     "it     LANG_ITALIAN, SUBLANG_NEUTRAL                    Italian"

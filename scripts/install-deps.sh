@@ -68,7 +68,7 @@ if [ "$what" = test ]; then
     # The number tests check that a comma-decimal locale changes nothing, and
     # the programs run in each language they have.
     for l in de_DE es_ES fr_FR pt_BR ru_RU it_IT nl_NL pl_PL cs_CZ uk_UA tr_TR sv_SE id_ID \
-        vi_VN ja_JP ko_KR zh_CN zh_TW; do
+        vi_VN ja_JP ko_KR zh_CN zh_TW ar_EG he_IL; do
         if ! locale -a 2>/dev/null | grep -qi "^$l\.utf-\?8$"; then
             as_root localedef -i "$l" -f UTF-8 "$l.UTF-8"
         fi

@@ -5,6 +5,9 @@ import os
 import xml.etree.ElementTree as ET
 
 FOLDER = os.path.join(os.path.dirname(__file__), "..", "translations")
+# Where a catalogue names no region and the language's own code is none of its
+# regions' (ar_AR and he_HE are no locales), the region its users are tested in.
+REGIONS = {"ar": "EG", "he": "IL"}
 
 
 class Catalogue:
@@ -23,7 +26,7 @@ class Catalogue:
     def locale(self):
         """The POSIX locale a user of this language has, as LANG takes it."""
         return (self.language if "_" in self.language else self.language + "_"
-                + self.language.upper()) + ".UTF-8"
+                + REGIONS.get(self.language, self.language.upper())) + ".UTF-8"
 
     def __call__(self, context, english):
         return self.messages.get((context, english), (english, False))[0] or english

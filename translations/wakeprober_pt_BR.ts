@@ -74,6 +74,14 @@ Muitos sites explicam o que é um sonho lúcido e como ter um; pesquise por sonh
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Type RTL in a right-to-left language (Arabic, Hebrew), LTR in any other: it mirrors the windows.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>Setup</name>
     <message>
         <source>Choose Installation Options</source>

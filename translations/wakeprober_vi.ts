@@ -74,6 +74,14 @@ Nhiều trang web giải thích giấc mơ sáng suốt là gì và làm sao đ�
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Type RTL in a right-to-left language (Arabic, Hebrew), LTR in any other: it mirrors the windows.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>Setup</name>
     <message>
         <source>Choose Installation Options</source>

@@ -74,6 +74,14 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Type RTL in a right-to-left language (Arabic, Hebrew), LTR in any other: it mirrors the windows.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>Setup</name>
     <message>
         <source>Choose Installation Options</source>

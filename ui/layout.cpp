@@ -100,4 +100,12 @@ const Control *find(const Window &window, std::string_view name)
     return it == window.controls.end() ? nullptr : &*it;
 }
 
+Rect place(const Window &window, const Control &control, Direction direction, Origin origin)
+{
+    Rect r = control.twips;
+    if (direction == Direction::RightToLeft && origin == Origin::Left)
+        r.left = window.widthTwips - r.left - r.width;
+    return r;
+}
+
 } // namespace Layout

@@ -54,6 +54,24 @@ extern const Window Form1;
 // The control of that name, or nullptr.
 const Control *find(const Window &window, std::string_view name);
 
+// Which way the user's language reads, as its catalogue says in Qt's own
+// convention (which Qt itself follows): "RTL" for right to left.
+//: Type RTL in a right-to-left language (Arabic, Hebrew), LTR in any other: it mirrors the windows.
+constexpr std::string_view LayoutDirectionKey
+    = Translatable("QGuiApplication", "QT_LAYOUT_DIRECTION");
+enum class Direction { LeftToRight, RightToLeft };
+
+// Where a window system measures a child's left edge from. Qt: always the
+// left of the parent's client area. Win32, in a window made with
+// WS_EX_LAYOUTRTL: the right, the system mirroring each child by itself.
+enum class Origin { Left, ReadingStart };
+
+// Where a control goes, in twips: in a right-to-left window at the mirror
+// image of its place in the table, its left edge measured from the right of
+// the client area, so that the whole window reads from the right. A window
+// system that mirrors by itself gets the table's own place, to be mirrored once.
+Rect place(const Window &window, const Control &control, Direction direction, Origin origin);
+
 //: A text box's caption: wraps in about 73 x 33 px, two short lines.
 constexpr std::string_view MinutesCaption
     = Translatable("Wakeprobe", "Minutes till timer triggers");

@@ -21,6 +21,14 @@ inline CycleTexts translatedCycleTexts()
         translated("Wakeprobe", english.countdownPrefix), translated("Wakeprobe", english.prompt) };
 }
 
+// The user's language's reading direction, from its catalogue.
+inline Layout::Direction readingDirection()
+{
+    return translated("QGuiApplication", Layout::LayoutDirectionKey) == "RTL"
+        ? Layout::Direction::RightToLeft
+        : Layout::Direction::LeftToRight;
+}
+
 // What the countdown box shows after load at its widest, in the user's
 // language: the countdown with the widest numbers, and the overflow message.
 inline std::vector<std::string> widestCountdowns()

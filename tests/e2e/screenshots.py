@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """Takes the README's pictures of both windows as a user first sees them, of a prompt, and
-of the main window as a German and a Japanese user see it."""
+of the main window as a German, a Japanese and an Arabic user see it."""
 import sys
 import time
 
@@ -22,7 +22,8 @@ def main(binary, outdir):
         screenshot(program.wid, outdir + "/prompt.png")
     finally:
         program.kill()
-    for language, countdown in (("de_DE", "Restzeit"), ("ja_JP", "カウントダウン")):
+    for language, countdown in (("de_DE", "Restzeit"), ("ja_JP", "カウントダウン"),
+                                ("ar_EG", "العد التنازلي")):
         user = Program(binary, env={"LANG": language + ".UTF-8", "LANGUAGE": None, "LC_ALL": None},
                        countdown=countdown)
         try:

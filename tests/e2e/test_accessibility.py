@@ -4,14 +4,15 @@
 states over AT-SPI, the countdown changing as ticks arrive, Tab through the controls in
 order, Space to toggle a box, Enter and Space to press Help and Exit, the help's texts,
 and a short cycle's countdown and prompt. In the language of LOCALE (default C, English):
-every name and text is the catalogue's.   Usage: test_accessibility.py BIN [LOCALE]"""
+every name and text is the catalogue's, and the window mirrored if it reads from the right.   Usage: test_accessibility.py BIN [LOCALE]"""
 import os
+import re
 import subprocess
 import sys
 
 import pyatspi
 
-from xsession import Checks, Program, clients_of, wait_for
+from xsession import MAIN_WIDTH, Checks, Program, clients_of, wait_for
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), ".."))
 from catalogues import all_catalogues  # noqa: E402
@@ -32,6 +33,8 @@ EXPECTED = [  # role, name, in the order of the window
     (BUTTON, "Help"),
     (BUTTON, "Exit"),
 ]
+# Where the layout table puts the start box and Exit: left edge and width, in pixels.
+PLACES = {"Start Wakeprobe": (8, 81), "Exit": (184, 57)}
 TAB_ORDER = ["Stop Wakeprobe", "Countdown", "Beep when timer triggers",
              "Minutes till timer triggers", "Flashes/Beeps till auto reset",
              "Window to front when timer triggers", "Help", "Exit", "Stop Wakeprobe"]
@@ -82,7 +85,8 @@ def main(binary, locale="C"):
     tr = catalogue_for(locale)
     wakeprobe = lambda name: tr("Wakeprobe", name)  # noqa: E731
     env = {"LANG": locale, "LANGUAGE": None, "LC_ALL": None, "LC_MESSAGES": None}
-    program = Program(binary, env=env, countdown=wakeprobe("Countdown"))
+    mirrored = tr("QGuiApplication", "QT_LAYOUT_DIRECTION") == "RTL"
+    program = Program(binary, env=env, countdown=wakeprobe("Countdown"), mirrored=mirrored)
     try:
         window = program.app[0]
         shown = [(c.getRole(), c.name) for c in window if has(c, pyatspi.STATE_SHOWING)]
@@ -95,6 +99,13 @@ def main(binary, locale="C"):
               "the start box unchecked")
         check(not has(controls[wakeprobe("Prompt")], pyatspi.STATE_ENABLED),
               "the prompt box disabled")
+        origin = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x
+        for name, (left, width) in PLACES.items():
+            x = controls[wakeprobe(name)].queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x
+            x -= origin
+            want = MAIN_WIDTH - left - width if mirrored else left
+            check(abs(x - want) <= 1, "%s at x %d (%d)%s" % (name, x, want,
+                                                             " mirrored" if mirrored else ""))
 
         subprocess.run(["xdotool", "windowactivate", "--sync", str(program.wid)], check=True)
         start = wait_for(lambda: focused(window), 3)
@@ -106,6 +117,7 @@ def main(binary, locale="C"):
         prefix = wakeprobe("Seconds to next Check ")
         check(first and second and first != second and second.startswith(prefix),
               "Space starts it, and the countdown changes: %r then %r" % (first, second))
+        check(re.fullmatch(r".* \d+", second or "", re.S), "it ends in its number: %r" % second)
 
         order = [focused(window).name]
         for _ in range(8):
@@ -139,7 +151,7 @@ def main(binary, locale="C"):
         check(status == 0, "Enter presses Exit and the program ends (%r)" % status)
 
         # A short cycle: the countdown and the prompt in the program's language.
-        program = Program(binary, env=env, countdown=wakeprobe("Countdown"))
+        program = Program(binary, env=env, countdown=wakeprobe("Countdown"), mirrored=mirrored)
         program.start_short_cycles(beep=False)
         check(wait_for(lambda: program.text1() == prefix + "-1", 8),
               "the prompt tick reads %r" % program.text1())

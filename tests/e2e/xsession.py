@@ -9,7 +9,9 @@ import time
 
 import pyatspi
 
-# Control centres and sample points, in pixels within the main window.
+# Control centres and sample points, in pixels within the main window, as laid
+# out left to right; Program.at mirrors them in a right-to-left window.
+MAIN_WIDTH = 373
 CHECK1 = (48, 44)
 CHECK2 = (48, 128)
 CHECK2_SAMPLE = (84, 99)  # inside the prompt box, clear of its box and caption
@@ -155,10 +157,12 @@ def find_accessible(root, role, name):
 class Program:
     """The real binary, its main window's id, and its countdown read over AT-SPI."""
 
-    def __init__(self, binary, env=None, x11=True, countdown="Countdown"):
+    def __init__(self, binary, env=None, x11=True, countdown="Countdown", mirrored=False):
         """env: variables to set, or to unset where the value is None; x11: whether
         the window is to be found on this X display; countdown: the countdown box's
-        name for screen readers, in the program's language."""
+        name for screen readers, in the program's language; mirrored: whether that
+        language reads from the right."""
+        self.mirrored = mirrored
         environ = {**os.environ, **(env or {})}
         self.proc = subprocess.Popen([binary], stderr=subprocess.DEVNULL,
                                      env={k: v for k, v in environ.items() if v is not None})
@@ -210,13 +214,17 @@ class Program:
         order = client_stacking()
         return self.wid in order and other in order and order.index(self.wid) > order.index(other)
 
+    def at(self, point):
+        """Where a point of the main window's layout is in this window."""
+        return (MAIN_WIDTH - 1 - point[0], point[1]) if self.mirrored else point
+
     def start_short_cycles(self, limit="1", beep=True):
         """Interval 0.05 minutes (3 counting ticks) and the given limit, then Start."""
-        type_into(self.wid, TEXT2, "0.05")
-        type_into(self.wid, TEXT3, limit)
+        type_into(self.wid, self.at(TEXT2), "0.05")
+        type_into(self.wid, self.at(TEXT3), limit)
         if beep:
-            click(self.wid, CHECK3)
-        click(self.wid, CHECK1)
+            click(self.wid, self.at(CHECK3))
+        click(self.wid, self.at(CHECK1))
 
     def kill(self):
         # Waits, so that its windows are gone before the next program starts.

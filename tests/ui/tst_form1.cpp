@@ -5,9 +5,35 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QTranslator>
+
+// Whether a label's text, drawn as the label draws it, leaves no ink left or
+// right of the label: drawn on a larger canvas, where clipped ink would show.
+static bool inkStaysInside(const QLabel *label)
+{
+    constexpr int margin = 20;
+    QImage canvas(label->size() + QSize(2 * margin, 2 * margin), QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    const QRect room(QPoint(margin, margin), label->size());
+    {
+        QPainter painter(&canvas);
+        painter.setFont(label->font());
+        painter.setLayoutDirection(label->layoutDirection());
+        painter.drawText(label->contentsRect().translated(margin, margin),
+            int(QStyle::visualAlignment(label->layoutDirection(), label->alignment()))
+                | Qt::TextWordWrap,
+            label->text());
+    }
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            if ((x < room.left() || x > room.right()) && qGray(canvas.pixel(x, y)) < 128)
+                return false;
+    return true;
+}
 
 class TestForm1 : public QObject {
     Q_OBJECT
@@ -72,9 +98,12 @@ void TestForm1::everyLanguageFits()
     auto *instructions = form.findChild<QLabel *>(QStringLiteral("Label1"));
     QVERIFY(!instructions->text().startsWith(QStringLiteral("Wakeprober reminds")));
     for (QLabel *label : form.findChildren<QLabel *>()) {
-        QVERIFY2(fits(label->font(), { label->text(), label->size(), true }),
+        QVERIFY2(
+            fits(label->font(), { label->text(), label->size(), true, label->layoutDirection() }),
             qPrintable(label->objectName()));
         QCOMPARE(missingGlyphs(label->font(), label->text()), QString());
+        // Drawn right to left too, where a line may lie further out than measured.
+        QVERIFY2(inkStaysInside(label), qPrintable(label->objectName()));
     }
     auto *exit = form.findChild<QPushButton *>(QStringLiteral("Command1"));
     QVERIFY(fits(exit->font(), { exit->text(), exit->size() - QSize(8, 4), false }));

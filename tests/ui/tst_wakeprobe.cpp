@@ -3,6 +3,7 @@
 #include "fitting.h"
 #include "form1.h"
 #include "glyphs.h"
+#include "layout.h"
 #include "texts.h"
 #include "wakeprobe.h"
 
@@ -13,10 +14,13 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 #include <QTranslator>
 
+#include <cstdlib>
 #include <memory>
+#include <string>
 
 class TestWakeprobe : public QObject {
     Q_OBJECT
@@ -29,6 +33,8 @@ private slots:
     void windowAndColours();
     void everyCaptionFits_data();
     void everyCaptionFits();
+    void mirroredInRightToLeft_data();
+    void mirroredInRightToLeft();
     void timerRunsOnlyWhenStarted();
     void promptBoxFlashesAndTakesAClickAnywhere();
     void tabOrder();
@@ -175,7 +181,7 @@ void TestWakeprobe::everyCaptionFits()
         const QString missing = missingGlyphs(w->font(), text);
         if (!missing.isEmpty())
             qWarning("no glyph for %s", qPrintable(missing));
-        return fits(w->font(), { text, room, wrap }) && missing.isEmpty();
+        return fits(w->font(), { text, room, wrap, w->layoutDirection() }) && missing.isEmpty();
     };
     for (const char *name : { "Check1", "Check3", "Check4" }) {
         auto *box = child<CheckBox>(name);
@@ -205,6 +211,18 @@ void TestWakeprobe::everyCaptionFits()
         QVERIFY2(fitsIn(text1, text1->text(), line, false), qPrintable(text1->text()));
     }
     QCOMPARE(text1->text(), QString::fromStdString(translatedCycleTexts().countdownPrefix + "-1"));
+    // Shown in the box's direction, the number reads as one: its minus on its
+    // left, not carried to its right by a right-to-left prefix.
+    QTextLayout shown(text1->text(), text1->font());
+    QTextOption option;
+    option.setTextDirection(text1->layoutDirection());
+    shown.setTextOption(option);
+    shown.beginLayout();
+    QTextLine shownLine = shown.createLine();
+    shownLine.setLineWidth(10000);
+    shown.endLayout();
+    const int minus = int(text1->text().lastIndexOf(QLatin1Char('-')));
+    QVERIFY2(shownLine.cursorToX(minus) < shownLine.cursorToX(minus + 1), "\"-1\" reads \"1-\"");
     auto *check2 = child<CheckBox>("Check2");
     QCOMPARE(check2->text(), QString::fromStdString(translated("Wakeprobe", PromptCaption)));
     QVERIFY(fitsIn(check2, check2->text(), check2->captionRect().size(), true));
@@ -213,6 +231,68 @@ void TestWakeprobe::everyCaptionFits()
                        .arg(text1->font().pointSizeF())
                        .arg(englishPoints)));
     QVERIFY2(text1->font().pointSizeF() >= 6.5, "the fitted font is too small to read");
+    m_window.reset(); // built with the catalogue, so gone before it
+}
+
+void TestWakeprobe::mirroredInRightToLeft_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::addColumn<bool>("mirrored");
+    QTest::newRow("German") << "wakeprober_de.qm" << false;
+    QTest::newRow("Arabic") << "wakeprober_ar.qm" << true;
+    QTest::newRow("Hebrew") << "wakeprober_he.qm" << true;
+}
+
+// Each control of both windows at the mirror image of its place in the table,
+// within a pixel; check boxes with the caption on the box's left; Tab as ever.
+void TestWakeprobe::mirroredInRightToLeft()
+{
+    QFETCH(QString, catalogue);
+    QFETCH(bool, mirrored);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/") + catalogue));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    m_window = std::make_unique<Wakeprobe>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+
+    const auto placedAsTable = [mirrored](QWidget *window, const Layout::Window &layout) {
+        for (const Layout::Control &c : layout.controls) {
+            const auto [left, top, width, height] = c.twips;
+            const int x = (mirrored ? layout.widthTwips - left - width : left) / 15;
+            const QRect at = window
+                                 ->findChild<QWidget *>(
+                                     QString::fromUtf8(c.name.data(), qsizetype(c.name.size())))
+                                 ->geometry();
+            if (std::abs(at.x() - x) > 1 || at.y() != top / 15 || at.width() != width / 15)
+                return std::string(c.name);
+        }
+        return std::string();
+    };
+    QCOMPARE(placedAsTable(m_window.get(), Layout::Wakeprobe), std::string());
+    const int half = m_window->width() / 2;
+    QCOMPARE(child("Check1")->geometry().center().x() > half, mirrored);
+    QCOMPARE(child("Command2")->geometry().center().x() < half, mirrored);
+    for (const char *name : { "Check1", "Check3", "Check4" }) {
+        auto *box = child<CheckBox>(name);
+        QCOMPARE(box->captionRect().center().x() < box->width() / 2, mirrored);
+    }
+
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    child("Check1")->setFocus();
+    QStringList order { QApplication::focusWidget()->objectName() };
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(order,
+        QStringList(
+            { "Check1", "Text1", "Check3", "Text2", "Text3", "Check4", "Command1", "Command2" }));
+
+    child<QPushButton>("Command1")->click();
+    QCOMPARE(placedAsTable(m_window->helpWindow(), Layout::Form1), std::string());
+    delete m_window->helpWindow();
     m_window.reset(); // built with the catalogue, so gone before it
 }
 

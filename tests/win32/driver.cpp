@@ -9,8 +9,9 @@
 //                  click, a pause, the overflow, Tab and Space from the keyboard,
 //                  Help twice and Exit with help open
 //   driver scale   the running program's client area and controls at its DPI
-//   driver fit     the real windows built in this process: every caption fits,
-//                  in a font that has all its characters
+//   driver fit D   the real windows built in this process: every caption fits,
+//                  in a font that has all its characters, every control in
+//                  place, mirrored where D is rtl
 #include "form1.h"
 #include "layout.h"
 #include "texts.h"
@@ -367,7 +368,29 @@ void whole(HWND control, Layout::Kind kind, const std::string &shown, const std:
     check(inRealGlyphs(control, shown), what + ": every character has its glyph");
 }
 
-void fit()
+// Each control where the table puts it, as the screen shows it: in a
+// right-to-left window at its mirror image, left edge measured from the right
+// of the client area, within a pixel.
+void placed(HWND window, const Layout::Window &layout, bool mirrored, const std::string &at)
+{
+    WINDOWINFO info {};
+    info.cbSize = sizeof info;
+    GetWindowInfo(window, &info); // the client area on the screen, never mirrored
+    const UINT dpi = GetDpiForWindow(window);
+    const auto px = [dpi](int twips) { return MulDiv(twips, int(dpi), 1440); };
+    for (const Layout::Control &c : layout.controls) {
+        RECT r {};
+        GetWindowRect(GetDlgItem(window, c.id), &r);
+        const int x = r.left - info.rcClient.left;
+        const int want = mirrored ? px(layout.widthTwips) - px(c.twips.left) - px(c.twips.width)
+                                  : px(c.twips.left);
+        check(std::abs(x - want) <= 1 && r.top - info.rcClient.top == px(c.twips.top),
+            std::string(layout.name) + " " + std::string(c.name) + " at x " + std::to_string(x)
+                + (mirrored ? " mirrored" : "") + at);
+    }
+}
+
+void fit(bool mirrored)
 {
     mainWindow = Wakeprobe::open(SW_SHOW);
     const std::string at = " at " + std::to_string(GetDpiForWindow(mainWindow)) + " dpi";
@@ -380,6 +403,8 @@ void fit()
         { translated("Wakeprobe", PromptCaption), translatedCycleTexts().running })
         whole(item("Check2"), Layout::Kind::CheckBox, caption, "\"" + caption + "\"" + at);
     HWND help = Form1::show();
+    placed(mainWindow, Layout::Wakeprobe, mirrored, at);
+    placed(help, Layout::Form1, mirrored, at);
     for (const Layout::Control &c : Layout::Form1.controls)
         whole(GetDlgItem(help, c.id), c.kind, narrow(windowText(GetDlgItem(help, c.id))),
             "help " + std::string(c.name) + at);
@@ -415,7 +440,7 @@ int main(int argc, char **argv)
     const std::string mode = argc > 1 ? argv[1] : "";
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     if (mode == "fit") {
-        fit();
+        fit(argc > 2 && std::string(argv[2]) == "rtl");
     } else {
         waitFor(
             [] { return (mainWindow = FindWindowW(nullptr, L"Wakeprober")) != nullptr; }, 20000);

@@ -37,6 +37,7 @@ SCOPES = [(["/StartAtSignIn"], "HKCU", PROFILE + r"\AppData\Local\Programs\Wakep
            PROFILE + r"\AppData\Roaming\Microsoft\Windows\Start Menu\Programs"),
           (["/AllUsers"], "HKLM", r"C:\Program Files\Wakeprober",
            r"C:\ProgramData\Microsoft\Windows\Start Menu\Programs")]
+RIGHT_TO_LEFT = {"ar", "he"}  # languages whose windows are mirrored
 
 
 def wine(*args, **kwargs):
@@ -106,10 +107,10 @@ def answer(question, wid, bells, base, outdir):
     return "no: unknown question"
 
 
-def drive(check, mode, wid=None, bells=None, outdir=None, env=None):
+def drive(check, mode, wid=None, bells=None, outdir=None, env=None, args=()):
     """Runs the driver, counting its checks and answering its questions; returns the
     lines it reports for this side (font heights and texts)."""
-    driver = wine(DRIVER, mode, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True,
+    driver = wine(DRIVER, mode, *args, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True,
                   env={**os.environ, **(env or {})})
     base = bells.count if bells else 0
     reported = []
@@ -138,18 +139,21 @@ def drive(check, mode, wid=None, bells=None, outdir=None, env=None):
 def languages(check, dpi):
     """Every catalogue under its locale, as Windows picks the string table by the display
     language: each control says what the catalogue says, every text fits in a font that
-    has all its characters (the driver's checks), no smaller than English's. The East Asian
-    ones again as a Western system shows them as its display language (LC_MESSAGES apart
-    from a German locale), whose message font has none of their characters."""
-    english = drive(check, "fit", env={"LANG": "C"})
+    has all its characters and every control stands in its place, mirrored in a
+    right-to-left language (the driver's checks), in a font no smaller than English's.
+    The East Asian ones again as a Western system shows them as its display language
+    (LC_MESSAGES apart from a German locale), whose message font has none of their
+    characters."""
+    english = drive(check, "fit", env={"LANG": "C"}, args=("ltr",))
     english_font = [int(n) for n in english[0].split()[2:]]
     for catalogue in all_catalogues():
+        direction = "rtl" if catalogue.language.split("_")[0] in RIGHT_TO_LEFT else "ltr"
         systems = [("", {"LANG": catalogue.locale()})]
         if catalogue.language.split("_")[0] in ("ja", "ko", "zh"):
             systems.append((" on a Western system",
                             {"LANG": "de_DE.UTF-8", "LC_MESSAGES": catalogue.locale()}))
         for system, env in systems:
-            reported = drive(check, "fit", env=env)
+            reported = drive(check, "fit", env=env, args=(direction,))
             font = [int(n) for n in reported[0].split()[2:]]
             check(all(a >= b for a, b in zip(font, english_font)) and len(font) == 2,
                   "%s%s at %d dpi: the fonts are %r px high, English %r"
@@ -409,8 +413,8 @@ def main(build, bellwatch, outdir):
             program.kill()
         languages(check, dpi)
     set_dpi(96)
-    # A German and a Japanese user's main window, for a person to look at.
-    for language in ("de_DE", "ja_JP"):
+    # A German, a Japanese and an Arabic user's main window, for a person to look at.
+    for language in ("de_DE", "ja_JP", "ar_EG"):
         program = wine(exe, env={**os.environ, "LANG": language + ".UTF-8"})
         wid = wait_for(lambda: client_named("Wakeprober"), 30, 0.05)
         # Once drawn to its last control: Exit's face is not the window's blue.

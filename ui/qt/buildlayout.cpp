@@ -21,8 +21,14 @@ QWidget *create(const Layout::Control &c, const QString &text, QWidget *parent)
         box->setChecked(c.checked);
         return box;
     }
-    case Layout::Kind::TextBox:
-        return new QLineEdit(text, parent);
+    case Layout::Kind::TextBox: {
+        auto *edit = new QLineEdit(text, parent);
+        // A line edit aligns by its text's own direction: digits alone would
+        // stand at the left of a right-to-left window.
+        if (parent->isRightToLeft())
+            edit->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
+        return edit;
+    }
     case Layout::Kind::Label: {
         auto *label = new QLabel(text, parent);
         label->setWordWrap(true);
@@ -44,10 +50,15 @@ void buildFromLayout(QWidget *window, const Layout::Window &layout)
 {
     window->setObjectName(fromStd(layout.name));
     window->setFixedSize(layout.widthTwips / TwipsPerPixel, layout.heightTwips / TwipsPerPixel);
+    // Qt places a child from the left in either direction; the direction is
+    // the application's, which Qt takes from the catalogue in use.
+    const Layout::Direction direction
+        = window->isRightToLeft() ? Layout::Direction::RightToLeft : Layout::Direction::LeftToRight;
     for (const Layout::Control &c : layout.controls) {
         QWidget *w = create(c, fromStd(translated(layout.name, c.text)), window);
         w->setObjectName(fromStd(c.name));
-        const auto [left, top, width, height] = c.twips;
+        const auto [left, top, width, height]
+            = Layout::place(layout, c, direction, Layout::Origin::Left);
         w->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
             height / TwipsPerPixel);
         w->setEnabled(c.enabled);

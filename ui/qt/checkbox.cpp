@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "checkbox.h"
 
+#include "fitting.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -13,9 +15,12 @@ QRect CheckBox::indicatorRect() const
 
 QRect CheckBox::captionRect() const
 {
-    const int left
-        = indicatorRect().right() + 1 + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
-    return QRect(left, 0, width() - left - 1, height());
+    // Worked out as if left to right, then mirrored with the box in a
+    // right-to-left window: the caption on the box's left.
+    const Qt::LayoutDirection direction = layoutDirection();
+    const QRect box = QStyle::visualRect(direction, rect(), indicatorRect());
+    const int left = box.right() + 1 + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    return QStyle::visualRect(direction, rect(), QRect(left, 0, width() - left - 1, height()));
 }
 
 bool CheckBox::hitButton(const QPoint &pos) const { return rect().contains(pos); }
@@ -30,7 +35,8 @@ void CheckBox::paintEvent(QPaintEvent *)
     box.rect = indicatorRect();
     painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, box);
 
-    const QRect caption = captionRect();
+    // Wrapped as measured: short of a right-to-left line's trailing blank.
+    const QRect caption = captionRect().adjusted(trailingBlank(font(), layoutDirection()), 0, 0, 0);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(caption, CaptionFlags, text());

@@ -7,12 +7,18 @@
 
 #include <vector>
 
-// A text and the room a control gives it.
+// A text and the room a control gives it, in the direction the control reads.
 struct TextRoom {
     QString text;
     QSize room;
     bool wrap;
+    Qt::LayoutDirection direction = Qt::LeftToRight;
 };
+
+// Qt draws a wrapped right-to-left line one blank further left than it
+// measures it: a control wraps such text that much short of its trailing
+// (left) edge, or the last word of a line is clipped.
+int trailingBlank(const QFont &font, Qt::LayoutDirection direction);
 
 // Whether the text, in this font, can be read in full within its room.
 bool fits(const QFont &font, const TextRoom &t);

@@ -25,9 +25,11 @@ void Form1::fitFont()
 {
     std::vector<TextRoom> texts;
     for (QLabel *l : { Label1, Label2, Label3 })
-        texts.push_back({ l->text(), l->size(), true });
+        texts.push_back({ l->text(), l->size(), true, layoutDirection() });
     texts.push_back({ Command1->text(), Command1->size() - QSize(8, 4), false });
     const QFont fitted = fittingFont(QApplication::font(), texts);
     for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         w->setFont(fitted);
+    for (QLabel *l : { Label1, Label2, Label3 })
+        l->setContentsMargins(trailingBlank(fitted, layoutDirection()), 0, 0, 0);
 }

@@ -72,14 +72,14 @@ void Wakeprobe::fitFont()
     };
     std::vector<TextRoom> texts;
     for (CheckBox *box : { Check1, Check3, Check4 })
-        texts.push_back({ box->text(), box->captionRect().size(), true });
-    texts.push_back(
-        { fromStd(translated("Wakeprobe", PromptCaption)), Check2->captionRect().size(), true });
+        texts.push_back({ box->text(), box->captionRect().size(), true, layoutDirection() });
+    texts.push_back({ fromStd(translated("Wakeprobe", PromptCaption)), Check2->captionRect().size(),
+        true, layoutDirection() });
     // Whichever of its two captions the start box shows, it fits.
-    texts.push_back(
-        { fromStd(translatedCycleTexts().running), Check1->captionRect().size(), true });
+    texts.push_back({ fromStd(translatedCycleTexts().running), Check1->captionRect().size(), true,
+        layoutDirection() });
     for (QLabel *label : { Label1, Label2 })
-        texts.push_back({ label->text(), label->size(), true });
+        texts.push_back({ label->text(), label->size(), true, layoutDirection() });
     for (const std::string &shown : widestCountdowns())
         texts.push_back({ fromStd(shown), lineRoom(Text1), false });
     for (QPushButton *button : { Command1, Command2 })
@@ -89,6 +89,8 @@ void Wakeprobe::fitFont()
     for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         if (w != Label3)
             w->setFont(fitted);
+    for (QLabel *label : { Label1, Label2 })
+        label->setContentsMargins(trailingBlank(fitted, layoutDirection()), 0, 0, 0);
 }
 
 void Wakeprobe::connectControls()

@@ -56,6 +56,7 @@ LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
         auto dc = reinterpret_cast<HDC>(wParam);
         SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
         SetTextColor(dc, RGB(0, 0, 0));
+        readAsMade(reinterpret_cast<HWND>(lParam), dc);
         return reinterpret_cast<LRESULT>(form->m_labelBrush.get());
     }
     case WM_DPICHANGED:

@@ -121,6 +121,7 @@ HBRUSH Wakeprobe::controlBrush(HWND child, HDC dc)
     }
     SetBkColor(dc, colour);
     SetTextColor(dc, IsWindowEnabled(child) ? RGB(0, 0, 0) : GetSysColor(COLOR_GRAYTEXT));
+    readAsMade(child, dc);
     return brush;
 }
 

@@ -82,6 +82,18 @@ RECT textRoom(HWND control, Layout::Kind kind, UINT dpi)
 
 int windowCount = 0;
 
+// The system mirrors a window made with WS_EX_LAYOUTRTL: its children's x is
+// measured from the right, and a child that inherits the style is drawn
+// mirrored too (a check box with its box on the right). The table's places
+// are mirrored there once, by the system.
+Layout::Rect placeIn(HWND window, const Layout::Window &layout, const Layout::Control &c)
+{
+    const bool mirrored = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+    return Layout::place(layout, c,
+        mirrored ? Layout::Direction::RightToLeft : Layout::Direction::LeftToRight,
+        Layout::Origin::ReadingStart);
+}
+
 bool textFits(HDC dc, HFONT font, HWND control, Layout::Kind kind, std::string_view text, UINT dpi)
 {
     const RECT room = textRoom(control, kind, dpi);
@@ -108,12 +120,28 @@ void createControls(HWND parent, const Layout::Window &layout, UINT dpi)
         if (!c.enabled)
             style |= WS_DISABLED;
         // Made where they belong: moving them afterwards costs each a round of messages.
-        const auto [left, top, width, height] = c.twips;
-        HWND hwnd = CreateWindowExW(cls.exStyle, cls.name,
+        const auto [left, top, width, height] = placeIn(parent, layout, c);
+        // In a mirrored window the text boxes and labels are made unmirrored,
+        // right-aligned and reading from the right by their own styles: the
+        // reading order a mirrored control's text gets from the mirroring is
+        // not what every system gives it (under Wine a typed 0.05 shows as 05.0).
+        const bool readsFromTheRight
+            = (GetWindowLongPtrW(parent, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0
+            && (c.kind == Layout::Kind::TextBox || c.kind == Layout::Kind::Label);
+        DWORD exStyle = cls.exStyle;
+        if (readsFromTheRight) {
+            exStyle |= WS_EX_RIGHT | WS_EX_RTLREADING;
+            if (c.kind == Layout::Kind::Label)
+                style = (style & ~DWORD(SS_LEFT)) | SS_RIGHT;
+        }
+        HWND hwnd = CreateWindowExW(exStyle, cls.name,
             widen(translated(layout.name, c.text)).c_str(), style, twipsToPixels(left, dpi),
             twipsToPixels(top, dpi), twipsToPixels(width, dpi), twipsToPixels(height, dpi), parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleW(nullptr),
             nullptr);
+        if (readsFromTheRight) // placed by the mirrored parent all the same
+            SetWindowLongPtrW(
+                hwnd, GWL_EXSTYLE, GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & ~WS_EX_LAYOUTRTL);
         if (c.checked)
             SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
     }
@@ -133,7 +161,7 @@ void sizeClientArea(HWND window, const Layout::Window &layout, UINT dpi)
 void placeControls(HWND window, const Layout::Window &layout, UINT dpi)
 {
     for (const Layout::Control &c : layout.controls) {
-        const auto [left, top, width, height] = c.twips;
+        const auto [left, top, width, height] = placeIn(window, layout, c);
         SetWindowPos(GetDlgItem(window, c.id), nullptr, twipsToPixels(left, dpi),
             twipsToPixels(top, dpi), twipsToPixels(width, dpi), twipsToPixels(height, dpi),
             SWP_NOZORDER | SWP_NOACTIVATE);
@@ -274,8 +302,12 @@ HWND createTopLevel(const wchar_t *className, HBRUSH background)
     wc.lpszClassName = className;
     RegisterClassExW(&wc);
     constexpr DWORD fixedFrame = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    return CreateWindowExW(WS_EX_CONTROLPARENT, className, L"", fixedFrame, CW_USEDEFAULT,
-        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, wc.hInstance, nullptr);
+    // The language's string table says whether the window reads from the right.
+    const DWORD mirrored
+        = readingDirection() == Layout::Direction::RightToLeft ? WS_EX_LAYOUTRTL : 0;
+    return CreateWindowExW(WS_EX_CONTROLPARENT | mirrored, className, L"", fixedFrame,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, wc.hInstance,
+        nullptr);
 }
 
 namespace {
@@ -309,6 +341,12 @@ void nameControls(HWND window, const Layout::Window &layout)
     for (const Layout::Control &c : layout.controls)
         if (!c.accessibleName.empty())
             setAccessibleName(GetDlgItem(window, c.id), translated(layout.name, c.accessibleName));
+}
+
+void readAsMade(HWND control, HDC dc)
+{
+    if ((GetWindowLongPtrW(control, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0)
+        SetTextAlign(dc, GetTextAlign(dc) | TA_RTLREADING);
 }
 
 void windowOpened() { ++windowCount; }

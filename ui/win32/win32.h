@@ -81,7 +81,7 @@ void windowClosed();
 
 // A top-level window of ours, not yet shown: the program's icon, a fixed
 // frame (a caption, a system menu and a minimise box, no sizing border), Tab
-// among its controls, and no owner.
+// among its controls, no owner, and mirrored in a right-to-left language.
 HWND createTopLevel(const wchar_t *className, HBRUSH background);
 
 // Hands a window's messages to its object from now on, and counts it open.
@@ -91,6 +91,11 @@ template <typename T> void attach(HWND hwnd, T *object, WNDPROC windowProc)
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
     windowOpened();
 }
+
+// On WM_CTLCOLORSTATIC: a label made to read from the right (WS_EX_RTLREADING)
+// is drawn so, on the device context it paints with, which is where Wine
+// looks for the reading order of a static control's text.
+void readAsMade(HWND control, HDC dc);
 
 // Names a control for screen readers where the label does not precede it;
 // nameControls names each control that the layout gives a name of its own.
