@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 # as they are on the disk.
 installed() {
     dpkg-query -W -f='${Status} ${Version}\n' wakeprober 2>/dev/null || echo none
-    dpkg-query -L wakeprober 2>/dev/null | while read -r f; do
+    { dpkg-query -L wakeprober 2>/dev/null || true; } | while read -r f; do
         [ ! -f "$f" ] || sha256sum "$f"
     done
 }
