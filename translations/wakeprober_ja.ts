@@ -46,12 +46,12 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober は日中、設定した間隔で、夢を見ていないか確かめるよう知らせます。このチェックが習慣になると睡眠中にも引き継がれ、明晰夢を見る助けになります。
-左上の「スタート」をクリックするとタイマーが始まり、「ストップ」に変わった同じ枠をもう一度クリックすると一時停止します。
-時間になると上から 2 番目の枠が点滅してチェックを促し、「音で通知」がオンならビープ音も鳴ります。点滅している枠をクリックするか、自動リセットを待ってください。
+        <translation>Wakeprober は日中、設定した間隔で、夢を見ていないか確かめるよう知らせます。習慣になると睡眠中にも続き、明晰夢の助けになります。
+左上の「スタート」でタイマーが始まり、「ストップ」に変わった同じ枠をもう一度クリックすると一時停止します。
+時間になると上から 2 番目の枠が点滅し、「音で通知」がオンならビープ音も鳴ります。枠をクリックするか、自動リセットを待ちます。
 「前面に表示」をオンにすると、通知時にウィンドウが最前面に出ます。
-チェックの間隔は「間隔（分）」の横に半角数字で入力します（既定値 30、小数点はピリオド：0.5）。
-自動リセットまでの点滅とビープ音の回数は「点滅回数」の横に入力します（既定値 20）。
+間隔は「間隔（分）」の横に半角数字で入力します（既定値 30、小数点はピリオド：0.5）。
+自動リセットまでの点滅回数は「点滅回数」の横に入力します（既定値 20）。
 「終了」をクリックするとプログラムを終了します。
 不具合の報告やご提案は、プロジェクトのイシュートラッカーへお寄せください。</translation>
     </message>
@@ -60,7 +60,7 @@ Please report faults and send suggestions through the project&apos;s issue track
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>明晰夢のヒント：
-明晰夢とは何か、どうすれば見られるかを解説するウェブサイトはたくさんあり、「明晰夢」でウェブ検索すると見つかります。主な方法の一つは、日中に何度も、夢を見ていないか確かめることです。たとえば、時間が普通に流れているか（夢の中ではそうなりません）を確かめます。時計を見て、数秒待ってから、もう一度見てみましょう。</translation>
+明晰夢とその見方を解説するサイトは多く、「明晰夢」で検索すると見つかります。主な方法の一つは、日中に何度も、夢でないか確かめることです。たとえば、時間が普通に流れているか（夢の中では流れません）。時計を見て数秒待ち、もう一度見てみましょう。</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>
@@ -124,7 +124,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>チェックの時間です！クリックでリセット</translation>
+        <translation>チェックの時間！クリックでリセット</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
