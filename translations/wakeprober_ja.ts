@@ -124,7 +124,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>チェックの時間！クリックでリセット</translation>
+        <translation>チェック！クリックでリセット</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
