@@ -13,17 +13,17 @@ what=${1:-build}
 build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools libxcb1-dev
     qt6-wayland fonts-dejavu-core fonts-noto-cjk python3 gettext
     libcanberra0 libcanberra-pulse sound-theme-freedesktop)
-# A real X server, a window manager, a headless Wayland compositor with
-# XWayland, the tools the end-to-end tests use to drive the program from
-# outside, an accessibility bus to read its controls back, a sound server to
-# hear the beep on, clang for the fuzzer, Google Benchmark for
-# the microbenchmarks, mingw-w64 with Wine for the Win32 code, and the checkers
-# and tools of the desktop entry, the metainfo, the Debian package (file for
-# dpkg-shlibdeps, lintian, hardening-check from devscripts) and its manual
-# page, git, faketime and diffoscope to build a commit again later and
-# show what differs, and osslsigncode and openssl to sign the Windows files
-# with a throwaway certificate.
-test_pkgs=(xvfb xauth openbox weston xwayland xdotool x11-utils imagemagick libx11-dev
+# A real X server, two window managers (openbox, and GNOME's mutter), a
+# headless Wayland compositor with XWayland, the tools the end-to-end tests use
+# to drive the program from outside, an accessibility bus to read its controls
+# back, a sound server to hear the beep on, clang for the fuzzer, Google
+# Benchmark for the microbenchmarks, mingw-w64 with Wine for the Win32 code,
+# and the checkers and tools of the desktop entry, the metainfo, the Debian
+# package (file for dpkg-shlibdeps, lintian, hardening-check from devscripts)
+# and its manual page, git, faketime and diffoscope to build a commit again
+# later and show what differs, and osslsigncode and openssl to sign the
+# Windows files with a throwaway certificate.
+test_pkgs=(xvfb xauth openbox mutter weston xwayland xdotool x11-utils imagemagick libx11-dev
     libxdamage-dev xclip
     python3-pyatspi at-spi2-core dbus locales pulseaudio pulseaudio-utils
     clang libbenchmark-dev g++-mingw-w64-x86-64-win32 wine wine64 nsis

@@ -17,7 +17,7 @@ import time
 
 import pyatspi
 
-from xsession import (CHECK2, Checks, Program, click, client_named, client_stacking,
+from xsession import (CHECK2, TEXT2, Checks, Program, click, client_named, client_stacking,
                       root_windows, wait_for, window_property, wm_state)
 
 CHECK4 = (48, 284)
@@ -25,6 +25,7 @@ PREFIX = "Seconds to next Check "
 # Plain words with blanks, typed at ten keys a second: a blank that reached the
 # program would flip whichever of its check boxes had the focus.
 SENTENCE = "keep typing while the reminder prompts and resets then a little more"
+WORDS = "and on while it comes back"
 
 
 class KeySink:
@@ -74,9 +75,10 @@ def desktop_of(wid):
 
 
 def in_view(wid):
-    """Mapped, on the shown workspace (or on all of them) and the top managed window."""
+    """Mapped and not iconic (mutter keeps an iconic window mapped), on the shown workspace
+    (or on all of them) and the top managed window."""
     on = desktop_of(wid)
-    return (viewable(wid) and on in (root_cardinal("_NET_CURRENT_DESKTOP"), 0xFFFFFFFF)
+    return (viewable(wid) and not iconic(wid) and on in (root_cardinal("_NET_CURRENT_DESKTOP"), 0xFFFFFFFF)
             and client_stacking()[-1:] == [wid])
 
 
@@ -183,22 +185,33 @@ def untouched_with_front_unticked(check, program, other):
 def run(check, program, other):
     wid = program.wid
     check(wid is not None and other.wid is not None, "the main window and another client are mapped")
-    # Side by side, so that a click on either lands on it.
-    xdotool("windowmove", wid, 0, 0)
+    # Side by side, so that a click on either lands on it; clear of the screen's edges,
+    # where a window manager may nudge a window it places.
+    xdotool("windowmove", wid, 30, 40)
     xdotool("windowmove", other.wid, 560, 420)
     program.start_short_cycles(limit="2", beep=False)
     typing_across_a_prompt(check, program, other)
     placed = geometry(wid)
 
-    # Minimised while it counts down: the prompt restores it where it was.
+    # Minimised while it counts down, the user typing into another program: the
+    # prompt restores it where it was, and the keys still go where they went.
     xdotool("windowminimize", wid)
-    check(wait_for(lambda: not viewable(wid), 3), "minimised from outside")
+    check(wait_for(lambda: iconic(wid), 3), "minimised from outside")
+    click(other.wid, (20, 20))
+    typed = other.text()
+    typist = subprocess.Popen(["xdotool", "type", "--delay", "100", WORDS])
     check(wait_for(lambda: program.text1() == PREFIX + "-1", 6), "the prompt comes")
     check(wait_for(lambda: in_view(wid), 1), "a minimised window is in view on the prompt tick")
     check(program.above(), "and in the always-on-top band")
+    check(active_window() == other.wid, "the other program keeps the keyboard")
+    typist.wait()
+    check(wait_for(lambda: other.text() == typed + WORDS, 3),
+          "every key reached it: %r" % other.text()[len(typed):])
     # Window managers may animate the restore: judge where it comes to rest.
     check(wait_for(lambda: geometry(wid) == placed, 2), "at its size and place: %r, was %r" % (geometry(wid), placed))
     check(next_cycle(program) and viewable(wid) and not iconic(wid), "after the reset it stays in view")
+    click(wid, TEXT2)
+    check(wait_for(lambda: active_window() == wid, 2), "and takes the keyboard at the user's click")
 
     # Left on workspace 0 while the user goes to workspace 1.
     start = desktop_of(wid)
@@ -215,10 +228,10 @@ def run(check, program, other):
     click(wid, CHECK4)
     untouched_with_front_unticked(check, program, other)
     xdotool("windowminimize", wid)
-    check(wait_for(lambda: not viewable(wid), 3), "minimised, with Window to front unticked")
+    check(wait_for(lambda: iconic(wid), 3), "minimised, with Window to front unticked")
     check(wait_for(lambda: program.text1() == PREFIX + "-2", 7), "the prompt comes")
     time.sleep(0.3)
-    check(not viewable(wid) and iconic(wid), "the window stays minimised")
+    check(iconic(wid), "the window stays minimised")
 
 
 if __name__ == "__main__":

@@ -19,6 +19,10 @@ std::int32_t Module1::SetWindowPos(WindowHandle hWnd, std::intptr_t hWndInsertAf
         return 0;
 
     const bool on = hWndInsertAfter == HWND_TOPMOST;
+    // A window brought back from the iconic state takes no focus while it
+    // prompts; released, it takes it as any other.
+    if (!on)
+        returnFocus(window);
     // A window outside the band stays where it is in the stacking order: the
     // call that releases a window changes nothing on one that is not held.
     if (!on && !window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
