@@ -12,7 +12,6 @@ namespace {
 struct LeanWindow final : WakeprobeControls {
     std::string Text1, Text2 = "30", Text3 = "20";
     CheckValue Check1 = 1, Check2 = 0;
-    Colour Check2Colour = White;
 
     std::string text2() const override { return Text2; }
     std::string text3() const override { return Text3; }
@@ -23,15 +22,17 @@ struct LeanWindow final : WakeprobeControls {
     CheckValue check2Value() const override { return Check2; }
     void setCheck2Value(CheckValue v) override { Check2 = v; }
     void setCheck2Caption(std::string_view) override { }
+    void setCheck2AccessibleName(std::string_view) override { }
     void setCheck2Enabled(bool) override { }
-    Colour check2BackColour() const override { return Check2Colour; }
-    void setCheck2BackColour(Colour c) override { Check2Colour = c; }
     CheckValue check3Value() const override { return 1; }
     CheckValue check4Value() const override { return 1; }
-    void setTimer1Enabled(bool) override { }
     void setTitle(std::string_view) override { }
     WindowHandle hWnd() const override { return 1; }
     void beep() override { }
+
+protected:
+    void paintCheck2(Colour) override { }
+    void runTimer1(bool) override { }
 };
 
 std::int32_t noTopmost(const WindowHandle &, const Truth &) { return 1; }

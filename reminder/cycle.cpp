@@ -89,7 +89,7 @@ void ReminderCycle::prompt()
     increment(FlashCount, "FlashCount");
     if (m_window.check4Value() != 0)
         m_setTopmost(m_window.hWnd(), True);
-    m_window.setCheck2Caption(m_texts.prompt);
+    setPromptCaption(m_texts.prompt);
     if (m_window.check3Value() != 0)
         m_window.beep();
     m_window.setCheck2BackColour(m_window.check2BackColour() == White ? Green : White);
@@ -101,15 +101,32 @@ void ReminderCycle::reset()
     m_setTopmost(m_window.hWnd(), False);
     SecondCount = 0;
     FlashCount = 0;
-    m_window.setCheck2Caption("");
+    setPromptCaption("");
     m_window.setCheck2Value(0);
     m_window.setCheck2BackColour(White);
     m_window.setCheck2Enabled(false);
 }
 
-void ReminderCycle::haltAfterOverflow()
+void ReminderCycle::setPromptCaption(std::string_view caption)
 {
-    m_window.setCheck1Value(0);
-    check1Clicked();
-    reset();
+    // Every prompt tick sets the same caption: only a change is worth a
+    // repaint, and a new name that a screen reader announces. The name is the
+    // prompt itself while there is one.
+    if (caption == m_promptCaption)
+        return;
+    m_promptCaption = caption;
+    m_window.setCheck2Caption(caption);
+    m_window.setCheck2AccessibleName(caption.empty() ? m_texts.promptName : caption);
+}
+
+void ReminderCycle::timer1TickOrHalt()
+{
+    try {
+        timer1Tick();
+    } catch (const OverflowError &) {
+        m_window.setCheck1Value(0);
+        check1Clicked();
+        reset();
+        m_window.setText1(m_texts.overflow);
+    }
 }

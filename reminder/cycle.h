@@ -14,6 +14,13 @@
 inline constexpr std::string_view PromptCaption
     = Translatable("Wakeprobe", "Do wakeprobe. Click to reset timer");
 
+//: What a screen reader calls the prompt box while it has no caption.
+inline constexpr std::string_view PromptName = Translatable("Wakeprobe", "Prompt");
+
+//: Shown in the countdown box, on one line of about 160 px, when a setting is too large.
+inline constexpr std::string_view OverflowMessage
+    = Translatable("Wakeprobe", "Interval or limit too large");
+
 // The texts the cycle writes into the window. English unless the shell hands
 // it the user's language's; the room each has is the layout's (at 96 dpi).
 struct CycleTexts {
@@ -25,6 +32,8 @@ struct CycleTexts {
     //: Keep the blank at the end.
     std::string countdownPrefix = Translatable("Wakeprobe", "Seconds to next Check ");
     std::string prompt { PromptCaption };
+    std::string promptName { PromptName };
+    std::string overflow { OverflowMessage };
 };
 
 // Raised when a tick counter would pass 32767, or when the interval arithmetic
@@ -49,9 +58,11 @@ public:
     void check1Clicked();
     void timer1Tick(); // throws OverflowError
 
-    // After an overflow: pause, end any prompt and start counting afresh, so
-    // that the user can correct the settings and start again.
-    void haltAfterOverflow();
+    // Timer1's tick as the window handles it. After an overflow the cycle
+    // halts: it pauses, ends any prompt, starts counting afresh and says why
+    // in the countdown box, so that the user can correct the settings and
+    // start again; ending the program would lose them.
+    void timer1TickOrHalt();
 
     std::int16_t secondCount() const { return SecondCount; }
     std::int16_t flashCount() const { return FlashCount; }
@@ -59,10 +70,12 @@ public:
 private:
     void prompt();
     void reset();
+    void setPromptCaption(std::string_view caption);
 
     WakeprobeControls &m_window;
     SetTopmostFn m_setTopmost;
     CycleTexts m_texts;
+    std::string m_promptCaption; // as the layout leaves it: none
     std::int16_t SecondCount = 0; // ticks since the last reset
     std::int16_t FlashCount = 0; // prompt ticks since the last reset
 };

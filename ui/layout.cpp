@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "layout.h"
 
+#include "cycle.h"
 #include "translatable.h"
 
-#include <algorithm>
+#include <iterator>
 
 namespace Layout {
 
@@ -30,24 +31,75 @@ namespace {
     //: The help window's button, of about 45 x 29 px.
     constexpr std::string_view HelpExitCaption = Translatable("Form1", "Exit");
 
-    constexpr Control WakeprobeControls[] = {
-        { "Check1", CheckBox, { 120, 120, 1215, 1095 }, StartCaption, {}, true, false, true, 101 },
-        { "Text1", TextBox, { 1680, 120, 2535, 1215 }, "", CountdownName, true, false, true, 102 },
-        { "Check2", CheckBox, { 120, 1440, 1215, 975 }, "", PromptAccessibleName, false, false,
-            true, 103 },
-        { "Check3", CheckBox, { 120, 2640, 1215, 975 }, BeepCaption, {}, true, false, true, 104 },
-        { "Text2", TextBox, { 2880, 1560, 735, 375 }, "30", MinutesCaption, true, false, true,
-            105 },
-        { "Label2", Label, { 1680, 1560, 1095, 495 }, MinutesCaption, {}, true, false, true, 106 },
-        { "Label1", Label, { 1680, 2280, 1095, 495 }, FlashesCaption, {}, true, false, true, 107 },
-        { "Text3", TextBox, { 2880, 2280, 735, 375 }, "20", FlashesCaption, true, false, true,
-            108 },
-        { "Check4", CheckBox, { 120, 3840, 1215, 855 }, FrontCaption, {}, true, true, true, 109 },
-        { "Label3", Label, { 1680, 3000, 2535, 615 }, "", {}, true, false, false, 110 },
-        { "Command1", CommandButton, { 1680, 4080, 855, 615 }, HelpCaption, {}, true, false, true,
-            111 },
-        { "Command2", CommandButton, { 2760, 4080, 855, 615 }, ExitCaption, {}, true, false, true,
-            112 },
+    // The donation notice is left out: there is nowhere honest to send money
+    // to. Its label keeps its place and font, hidden.
+    constexpr Control WakeprobeRows[] = {
+        { .name = "Check1",
+            .kind = CheckBox,
+            .twips = { 120, 120, 1215, 1095 },
+            .text = StartCaption,
+            .id = 101 },
+        { .name = "Text1",
+            .kind = TextBox,
+            .twips = { 1680, 120, 2535, 1215 },
+            .accessibleName = CountdownName,
+            .id = 102 },
+        { .name = "Check2",
+            .kind = CheckBox,
+            .twips = { 120, 1440, 1215, 975 },
+            .accessibleName = PromptName,
+            .enabled = false,
+            .id = 103 },
+        { .name = "Check3",
+            .kind = CheckBox,
+            .twips = { 120, 2640, 1215, 975 },
+            .text = BeepCaption,
+            .id = 104 },
+        { .name = "Text2",
+            .kind = TextBox,
+            .twips = { 2880, 1560, 735, 375 },
+            .text = "30",
+            .accessibleName = MinutesCaption,
+            .id = 105 },
+        { .name = "Label2",
+            .kind = Label,
+            .twips = { 1680, 1560, 1095, 495 },
+            .text = MinutesCaption,
+            .id = 106 },
+        { .name = "Label1",
+            .kind = Label,
+            .twips = { 1680, 2280, 1095, 495 },
+            .text = FlashesCaption,
+            .id = 107 },
+        { .name = "Text3",
+            .kind = TextBox,
+            .twips = { 2880, 2280, 735, 375 },
+            .text = "20",
+            .accessibleName = FlashesCaption,
+            .id = 108 },
+        { .name = "Check4",
+            .kind = CheckBox,
+            .twips = { 120, 3840, 1215, 855 },
+            .text = FrontCaption,
+            .checked = true,
+            .id = 109 },
+        { .name = "Label3",
+            .kind = Label,
+            .twips = { 1680, 3000, 2535, 615 },
+            .visible = false,
+            .fontFamily = "MS Sans Serif",
+            .fontPoints = 12,
+            .id = 110 },
+        { .name = "Command1",
+            .kind = CommandButton,
+            .twips = { 1680, 4080, 855, 615 },
+            .text = HelpCaption,
+            .id = 111 },
+        { .name = "Command2",
+            .kind = CommandButton,
+            .twips = { 2760, 4080, 855, 615 },
+            .text = ExitCaption,
+            .id = 112 },
     };
 
     //: The help window's instructions: about 417 x 193 px. Keep the line breaks
@@ -78,27 +130,54 @@ namespace {
         "whether you are dreaming, for example whether time runs in a straight line, which it "
         "does not in a dream: look at the time, wait a couple of seconds, and look again.");
 
-    constexpr Control Form1Controls[] = {
-        { "Label1", Label, { 120, 480, 6255, 2895 }, Instructions, {}, true, false, true, 201 },
-        { "Label2", Label, { 2160, 120, 1695, 255 }, HelpHeading, {}, true, false, true, 202 },
-        { "Command1", CommandButton, { 2880, 5040, 735, 495 }, HelpExitCaption, {}, true, false,
-            true, 203 },
-        { "Label3", Label, { 120, 3600, 6255, 1215 }, Tips, {}, true, false, true, 204 },
+    constexpr Control Form1Rows[] = {
+        { .name = "Label1",
+            .kind = Label,
+            .twips = { 120, 480, 6255, 2895 },
+            .text = Instructions,
+            .id = 201 },
+        { .name = "Label2",
+            .kind = Label,
+            .twips = { 2160, 120, 1695, 255 },
+            .text = HelpHeading,
+            .id = 202 },
+        { .name = "Command1",
+            .kind = CommandButton,
+            .twips = { 2880, 5040, 735, 495 },
+            .text = HelpExitCaption,
+            .id = 203 },
+        { .name = "Label3",
+            .kind = Label,
+            .twips = { 120, 3600, 6255, 1215 },
+            .text = Tips,
+            .id = 204 },
     };
+
+    // The enums name the rows: a row out of place, or a name mistyped, does
+    // not compile.
+    template <typename Id, std::size_t N>
+    constexpr bool row(const Control (&rows)[N], Id id, std::string_view name)
+    {
+        return std::size_t(id) < N && rows[std::size_t(id)].name == name;
+    }
+    static_assert(std::size(WakeprobeRows) == std::size_t(Main::Command2) + 1
+        && row(WakeprobeRows, Main::Check1, "Check1") && row(WakeprobeRows, Main::Text1, "Text1")
+        && row(WakeprobeRows, Main::Check2, "Check2") && row(WakeprobeRows, Main::Check3, "Check3")
+        && row(WakeprobeRows, Main::Text2, "Text2") && row(WakeprobeRows, Main::Label2, "Label2")
+        && row(WakeprobeRows, Main::Label1, "Label1") && row(WakeprobeRows, Main::Text3, "Text3")
+        && row(WakeprobeRows, Main::Check4, "Check4") && row(WakeprobeRows, Main::Label3, "Label3")
+        && row(WakeprobeRows, Main::Command1, "Command1")
+        && row(WakeprobeRows, Main::Command2, "Command2"));
+    static_assert(std::size(Form1Rows) == std::size_t(Help::Label3) + 1
+        && row(Form1Rows, Help::Label1, "Label1") && row(Form1Rows, Help::Label2, "Label2")
+        && row(Form1Rows, Help::Command1, "Command1") && row(Form1Rows, Help::Label3, "Label3"));
 
 } // namespace
 
-const Window Wakeprobe { "Wakeprobe", 5595, 4965, WakeprobeControls };
-const Window Form1 { "Form1", 6570, 5670, Form1Controls };
+const Window Wakeprobe { "Wakeprobe", 5595, 4965, WakeprobeRows };
+const Window Form1 { "Form1", 6570, 5670, Form1Rows };
 const std::string_view HelpInstructions = Instructions;
 const std::string_view HelpTips = Tips;
-
-const Control *find(const Window &window, std::string_view name)
-{
-    const auto it = std::find_if(window.controls.begin(), window.controls.end(),
-        [name](const Control &c) { return c.name == name; });
-    return it == window.controls.end() ? nullptr : &*it;
-}
 
 Rect place(const Window &window, const Control &control, Direction direction, Origin origin)
 {

@@ -4,6 +4,7 @@
 #include "translatable.h"
 #include "types.h"
 
+#include <cstddef>
 #include <span>
 #include <string_view>
 
@@ -21,17 +22,39 @@ struct Rect {
     int left, top, width, height; // twips, within the window's client area
 };
 
+// The main window's controls and the help window's, in tab order: a control
+// is named by its place in its window's table, which the compiler checks
+// against the table's names.
+enum class Main {
+    Check1,
+    Text1,
+    Check2,
+    Check3,
+    Text2,
+    Label2,
+    Label1,
+    Text3,
+    Check4,
+    Label3,
+    Command1,
+    Command2
+};
+enum class Help { Label1, Label2, Command1, Label3 };
+
 struct Control {
     std::string_view name;
     Kind kind;
     Rect twips;
-    std::string_view text; // caption or text at load
+    std::string_view text = {}; // caption or text at load
     // What a screen reader calls it, where that is not its caption: a text
     // box's label, or the role of a control that starts empty.
     std::string_view accessibleName = {};
     bool enabled = true;
     bool checked = false;
     bool visible = true;
+    // A font of its own; without one, the window's fitted font.
+    std::string_view fontFamily = {};
+    int fontPoints = 0;
     // Win32 control id; in tab order, so that a driver can find it by name.
     int id = 0;
 };
@@ -51,8 +74,16 @@ constexpr bool onHighlightText(Kind kind) { return kind == Kind::CheckBox || kin
 extern const Window Wakeprobe;
 extern const Window Form1;
 
-// The control of that name, or nullptr.
-const Control *find(const Window &window, std::string_view name);
+inline const Control &control(Main c) { return Wakeprobe.controls[std::size_t(c)]; }
+inline const Control &control(Help c) { return Form1.controls[std::size_t(c)]; }
+inline std::size_t indexOf(const Window &window, const Control &c)
+{
+    return std::size_t(&c - window.controls.data());
+}
+
+// Check boxes' and labels' captions wrap within the control; a text box's
+// text and a button's caption stay on one line.
+constexpr bool wraps(Kind kind) { return kind == Kind::CheckBox || kind == Kind::Label; }
 
 // Which way the user's language reads, as its catalogue says in Qt's own
 // convention (which Qt itself follows): "RTL" for right to left.
@@ -72,6 +103,13 @@ enum class Origin { Left, ReadingStart };
 // system that mirrors by itself gets the table's own place, to be mirrored once.
 Rect place(const Window &window, const Control &control, Direction direction, Origin origin);
 
+// In a right-to-left window text boxes and labels align their text to the
+// right, where it starts; check boxes and buttons are mirrored whole.
+constexpr bool alignsRightWhenMirrored(Kind kind)
+{
+    return kind == Kind::TextBox || kind == Kind::Label;
+}
+
 //: A text box's caption: wraps in about 73 x 33 px, two short lines.
 constexpr std::string_view MinutesCaption
     = Translatable("Wakeprobe", "Minutes till timer triggers");
@@ -81,21 +119,11 @@ constexpr std::string_view FlashesCaption
 
 // Texts that a control shows at some point, not at load: the font must fit
 // them too. The countdown is its prefix followed by one of the widest numbers.
-//: Shown in the countdown box, on one line of about 160 px, when a setting is too large.
-constexpr std::string_view OverflowMessage
-    = Translatable("Wakeprobe", "Interval or limit too large");
 constexpr std::string_view WidestNumbers[] = { " 1799", "-21" };
-//: What a screen reader calls the prompt box while it has no caption.
-constexpr std::string_view PromptAccessibleName = Translatable("Wakeprobe", "Prompt");
 
 // The help window's texts. Paragraphs are real line breaks: the runs of
 // blanks of old would only push text to a new line for one font at one size.
 extern const std::string_view HelpInstructions;
 extern const std::string_view HelpTips;
-
-// The donation notice is left out: there is nowhere honest to send money to.
-// Its label keeps its place and font, hidden.
-constexpr std::string_view Label3FontFamily = "MS Sans Serif";
-constexpr int Label3FontPoints = 12;
 
 } // namespace Layout

@@ -4,9 +4,9 @@
 #include "cycle.h"
 #include "layout.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // The user's language's form of an English text marked Translatable in that
 // context, from the shell's own catalogue (Qt's translator, or the string
@@ -16,9 +16,11 @@ std::string translated(std::string_view context, std::string_view english);
 
 inline CycleTexts translatedCycleTexts()
 {
-    const CycleTexts english;
-    return { translated("Wakeprobe", english.paused), translated("Wakeprobe", english.running),
-        translated("Wakeprobe", english.countdownPrefix), translated("Wakeprobe", english.prompt) };
+    CycleTexts texts;
+    for (std::string *text : { &texts.paused, &texts.running, &texts.countdownPrefix, &texts.prompt,
+             &texts.promptName, &texts.overflow })
+        *text = translated("Wakeprobe", *text);
+    return texts;
 }
 
 // The user's language's reading direction, from its catalogue.
@@ -27,16 +29,4 @@ inline Layout::Direction readingDirection()
     return translated("QGuiApplication", Layout::LayoutDirectionKey) == "RTL"
         ? Layout::Direction::RightToLeft
         : Layout::Direction::LeftToRight;
-}
-
-// What the countdown box shows after load at its widest, in the user's
-// language: the countdown with the widest numbers, and the overflow message.
-inline std::vector<std::string> widestCountdowns()
-{
-    const std::string prefix = translated("Wakeprobe", CycleTexts {}.countdownPrefix);
-    std::vector<std::string> shown;
-    for (std::string_view number : Layout::WidestNumbers)
-        shown.push_back(prefix + std::string(number));
-    shown.push_back(translated("Wakeprobe", Layout::OverflowMessage));
-    return shown;
 }

@@ -14,10 +14,12 @@ struct ModelWindow final : WakeprobeControls {
 
     std::string Text1, Text2 = "30", Text3 = "20";
     CheckValue Check1 = 0, Check2 = 0, Check3 = 0, Check4 = 1;
-    std::string Check1Caption = "Start Wakeprobe", Check2Caption;
+    std::string Check1Caption = "Start Wakeprobe", Check2Caption, Check2Name = "Prompt";
+    int check2Captioned = 0; // how often the caption was set
     bool Check2Enabled = false;
     Colour Check2Colour = HighlightTextColour;
     bool Timer1Enabled = true;
+    int timerStarts = 0;
     std::string Title;
 
     int beeps = 0;
@@ -40,16 +42,24 @@ struct ModelWindow final : WakeprobeControls {
     void setCheck1Caption(std::string_view c) override { Check1Caption = c; }
     CheckValue check2Value() const override { return Check2; }
     void setCheck2Value(CheckValue v) override { Check2 = v; }
-    void setCheck2Caption(std::string_view c) override { Check2Caption = c; }
+    void setCheck2Caption(std::string_view c) override
+    {
+        Check2Caption = c;
+        ++check2Captioned;
+    }
+    void setCheck2AccessibleName(std::string_view n) override { Check2Name = n; }
     void setCheck2Enabled(bool e) override { Check2Enabled = e; }
-    Colour check2BackColour() const override { return Check2Colour; }
-    void setCheck2BackColour(Colour c) override { Check2Colour = c; }
     CheckValue check3Value() const override { return Check3; }
     CheckValue check4Value() const override { return Check4; }
-    void setTimer1Enabled(bool e) override { Timer1Enabled = e; }
     void setTitle(std::string_view t) override { Title = t; }
     WindowHandle hWnd() const override { return Handle; }
     void beep() override { ++beeps; }
+    void paintCheck2(Colour c) override { Check2Colour = c; }
+    void runTimer1(bool running) override
+    {
+        Timer1Enabled = running;
+        timerStarts += running;
+    }
 
     ReminderCycle::SetTopmostFn recorder()
     {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "checkbox.h"
+#include "fit.h"
 #include "fitting.h"
 #include "form1.h"
 #include "glyphs.h"
@@ -28,8 +29,7 @@ class TestWakeprobe : public QObject {
 private slots:
     void init();
     void cleanup();
-    void controlsAsLaidOut_data();
-    void controlsAsLaidOut();
+    void startsAsAUserFindsIt();
     void windowAndColours();
     void everyCaptionFits_data();
     void everyCaptionFits();
@@ -72,72 +72,27 @@ void TestWakeprobe::cleanup()
         delete qobject_cast<Form1 *>(w);
 }
 
-void TestWakeprobe::controlsAsLaidOut_data()
+// What a user finds at start, as the window shows it; where each control
+// stands is mirroredInRightToLeft's to check, in both directions.
+void TestWakeprobe::startsAsAUserFindsIt()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QRect>("twips");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<bool>("checked");
-
-    QTest::newRow("Check1") << "Check1"
-                            << "CheckBox" << QRect(120, 120, 1215, 1095) << "Start Wakeprobe"
-                            << true << false;
-    QTest::newRow("Text1") << "Text1"
-                           << "QLineEdit" << QRect(1680, 120, 2535, 1215) << "" << true << false;
-    QTest::newRow("Check2") << "Check2"
-                            << "CheckBox" << QRect(120, 1440, 1215, 975) << "" << false << false;
-    QTest::newRow("Check3") << "Check3"
-                            << "CheckBox" << QRect(120, 2640, 1215, 975)
-                            << "Beep when timer triggers" << true << false;
-    QTest::newRow("Text2") << "Text2"
-                           << "QLineEdit" << QRect(2880, 1560, 735, 375) << "30" << true << false;
-    QTest::newRow("Label2") << "Label2"
-                            << "QLabel" << QRect(1680, 1560, 1095, 495)
-                            << "Minutes till timer triggers" << true << false;
-    QTest::newRow("Label1") << "Label1"
-                            << "QLabel" << QRect(1680, 2280, 1095, 495)
-                            << "Flashes/Beeps till auto reset" << true << false;
-    QTest::newRow("Text3") << "Text3"
-                           << "QLineEdit" << QRect(2880, 2280, 735, 375) << "20" << true << false;
-    QTest::newRow("Check4") << "Check4"
-                            << "CheckBox" << QRect(120, 3840, 1215, 855)
-                            << "Window to front when timer triggers" << true << true;
-    QTest::newRow("Label3") << "Label3"
-                            << "QLabel" << QRect(1680, 3000, 2535, 615) << "" << true << false;
-    QTest::newRow("Command1") << "Command1"
-                              << "QPushButton" << QRect(1680, 4080, 855, 615) << "Help" << true
-                              << false;
-    QTest::newRow("Command2") << "Command2"
-                              << "QPushButton" << QRect(2760, 4080, 855, 615) << "Exit" << true
-                              << false;
-}
-
-void TestWakeprobe::controlsAsLaidOut()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, kind);
-    QFETCH(QRect, twips);
-    QFETCH(QString, text);
-    QFETCH(bool, enabled);
-    QFETCH(bool, checked);
-
-    QWidget *w = child(name.toLatin1().constData());
-    QCOMPARE(QString::fromLatin1(w->metaObject()->className()), kind);
-    QCOMPARE(w->geometry(),
-        QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
-    QCOMPARE(w->isEnabled(), enabled);
-    QString shown;
-    if (auto *button = qobject_cast<QAbstractButton *>(w))
-        shown = button->text();
-    else if (auto *edit = qobject_cast<QLineEdit *>(w))
-        shown = edit->text();
-    else if (auto *label = qobject_cast<QLabel *>(w))
-        shown = label->text();
-    QCOMPARE(shown, text);
-    if (auto *box = qobject_cast<QCheckBox *>(w))
-        QCOMPARE(box->isChecked(), checked);
+    QCOMPARE(child<CheckBox>("Check1")->text(), QStringLiteral("Start Wakeprobe"));
+    QVERIFY(!child<CheckBox>("Check1")->isChecked());
+    QVERIFY(child<CheckBox>("Check2")->text().isEmpty() && !child("Check2")->isEnabled());
+    QCOMPARE(child<CheckBox>("Check3")->text(), QStringLiteral("Beep when timer triggers"));
+    QVERIFY(!child<CheckBox>("Check3")->isChecked());
+    QCOMPARE(
+        child<CheckBox>("Check4")->text(), QStringLiteral("Window to front when timer triggers"));
+    QVERIFY(child<CheckBox>("Check4")->isChecked());
+    QVERIFY(child<QLineEdit>("Text1")->text().isEmpty());
+    QCOMPARE(child<QLineEdit>("Text2")->text(), QStringLiteral("30"));
+    QCOMPARE(child<QLineEdit>("Text3")->text(), QStringLiteral("20"));
+    QCOMPARE(child<QLabel>("Label2")->text(), QStringLiteral("Minutes till timer triggers"));
+    QCOMPARE(child<QLabel>("Label1")->text(), QStringLiteral("Flashes/Beeps till auto reset"));
+    QVERIFY(!child("Label3")->isVisible());
+    QCOMPARE(child<QPushButton>("Command1")->text(), QStringLiteral("Help"));
+    QCOMPARE(child<QPushButton>("Command2")->text(), QStringLiteral("Exit"));
+    QCOMPARE(child("Check2")->accessibleName(), QStringLiteral("Prompt"));
 }
 
 void TestWakeprobe::windowAndColours()
@@ -201,8 +156,10 @@ void TestWakeprobe::everyCaptionFits()
 
     auto *text1 = child<QLineEdit>("Text1");
     const QSize line = text1->contentsRect().size() - QSize(8, 0);
-    for (const std::string &later : widestCountdowns())
-        QVERIFY2(fitsIn(text1, QString::fromStdString(later), line, false), later.c_str());
+    for (const Layout::ShownText &shown : Layout::textsToFit(Layout::Wakeprobe))
+        if (shown.control == &Layout::control(Layout::Main::Text1))
+            QVERIFY2(
+                fitsIn(text1, QString::fromStdString(shown.text), line, false), shown.text.c_str());
     child<QLineEdit>("Text2")->setText("0.05");
     for (int tick = 1; tick <= 4; ++tick) {
         m_window->timer1Tick();

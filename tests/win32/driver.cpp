@@ -12,8 +12,11 @@
 //   driver fit D   the real windows built in this process: every caption fits,
 //                  in a font that has all its characters, every control in
 //                  place, mirrored where D is rtl
+#include "fit.h"
+#include "font.h"
 #include "form1.h"
 #include "layout.h"
+#include "text.h"
 #include "texts.h"
 #include "wakeprobe.h"
 
@@ -55,10 +58,16 @@ void act(const std::string &action)
         check(false, action + " (" + answer + ")");
 }
 
-HWND item(std::string_view name)
+// A driver finds a control by its name, as a user's automation tool does.
+int idOf(const Layout::Window &layout, std::string_view name)
 {
-    return GetDlgItem(mainWindow, Layout::find(Layout::Wakeprobe, name)->id);
+    for (const Layout::Control &c : layout.controls)
+        if (c.name == name)
+            return c.id;
+    return 0;
 }
+
+HWND item(std::string_view name) { return GetDlgItem(mainWindow, idOf(Layout::Wakeprobe, name)); }
 
 std::string text(HWND control)
 {
@@ -196,7 +205,7 @@ int cycle()
     // An interval too large pauses with a message and clears the prompt.
     type("Text2", "1e308");
     shown = nextText1(shown);
-    check(shown == std::string(Layout::OverflowMessage), "the overflow message: " + shown);
+    check(shown == std::string(OverflowMessage), "the overflow message: " + shown);
     check(checked("Check1") == 0 && text(item("Check1")) == "Start Wakeprobe" && !enabled("Check2")
             && !topmost(),
         "the overflow pauses and clears the prompt");
@@ -300,7 +309,7 @@ void helpAndExit()
     check(waitFor([] { return !IsWindow(mainWindow); }), "Exit closes the main window");
     check(WaitForSingleObject(process, 1000) == WAIT_TIMEOUT,
         "the program runs on while the help window is open");
-    click(GetDlgItem(help, Layout::find(Layout::Form1, "Command1")->id));
+    click(GetDlgItem(help, idOf(Layout::Form1, "Command1")));
     DWORD status = 1;
     check(WaitForSingleObject(process, 5000) == WAIT_OBJECT_0
             && GetExitCodeProcess(process, &status) && status == 0,
@@ -394,14 +403,9 @@ void fit(bool mirrored)
 {
     mainWindow = Wakeprobe::open(SW_SHOW);
     const std::string at = " at " + std::to_string(GetDpiForWindow(mainWindow)) + " dpi";
-    for (const Layout::Control &c : Layout::Wakeprobe.controls)
-        if (c.visible)
-            whole(item(c.name), c.kind, text(item(c.name)), std::string(c.name) + at);
-    for (const std::string &later : widestCountdowns())
-        whole(item("Text1"), Layout::Kind::TextBox, later, "\"" + later + "\"" + at);
-    for (const std::string &caption :
-        { translated("Wakeprobe", PromptCaption), translatedCycleTexts().running })
-        whole(item("Check2"), Layout::Kind::CheckBox, caption, "\"" + caption + "\"" + at);
+    for (const Layout::ShownText &shown : Layout::textsToFit(Layout::Wakeprobe))
+        whole(item(shown.control->name), shown.control->kind, shown.text,
+            std::string(shown.control->name) + " \"" + shown.text + "\"" + at);
     HWND help = Form1::show();
     placed(mainWindow, Layout::Wakeprobe, mirrored, at);
     placed(help, Layout::Form1, mirrored, at);
@@ -418,7 +422,7 @@ void fit(bool mirrored)
         return std::labs(font.lfHeight);
     };
     std::printf("font %u %ld %ld\n", GetDpiForWindow(mainWindow), height(item("Check1")),
-        height(GetDlgItem(help, Layout::find(Layout::Form1, "Label1")->id)));
+        height(GetDlgItem(help, idOf(Layout::Form1, "Label1"))));
     for (const auto &[window, layout] :
         { std::pair { mainWindow, &Layout::Wakeprobe }, std::pair { help, &Layout::Form1 } })
         for (const Layout::Control &c : layout->controls) {

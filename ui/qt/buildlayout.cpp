@@ -5,6 +5,7 @@
 #include "colours.h"
 #include "texts.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,14 +26,16 @@ QWidget *create(const Layout::Control &c, const QString &text, QWidget *parent)
         auto *edit = new QLineEdit(text, parent);
         // A line edit aligns by its text's own direction: digits alone would
         // stand at the left of a right-to-left window.
-        if (parent->isRightToLeft())
+        if (parent->isRightToLeft() && Layout::alignsRightWhenMirrored(c.kind))
             edit->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
         return edit;
     }
     case Layout::Kind::Label: {
         auto *label = new QLabel(text, parent);
         label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // Reading from the right in a right-to-left window: Qt mirrors a
+        // leading (not absolute) alignment by itself.
+        label->setAlignment(Qt::AlignLeading | Qt::AlignTop);
         return label;
     }
     case Layout::Kind::CommandButton: {
@@ -46,8 +49,9 @@ QWidget *create(const Layout::Control &c, const QString &text, QWidget *parent)
 
 } // namespace
 
-void buildFromLayout(QWidget *window, const Layout::Window &layout)
+Controls buildFromLayout(QWidget *window, const Layout::Window &layout)
 {
+    Controls controls;
     window->setObjectName(fromStd(layout.name));
     window->setFixedSize(layout.widthTwips / TwipsPerPixel, layout.heightTwips / TwipsPerPixel);
     // Qt places a child from the left in either direction; the direction is
@@ -68,5 +72,9 @@ void buildFromLayout(QWidget *window, const Layout::Window &layout)
             w->setAccessibleName(fromStd(translated(layout.name, c.accessibleName)));
         if (Layout::onHighlightText(c.kind))
             setBackColour(w, HighlightTextColour);
+        if (!c.fontFamily.empty())
+            w->setFont(QFont(fromStd(c.fontFamily), c.fontPoints));
+        controls.push_back(w);
     }
+    return controls;
 }

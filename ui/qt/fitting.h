@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "buildlayout.h"
+
 #include <QFont>
 #include <QRect>
 #include <QString>
@@ -24,6 +26,10 @@ int trailingBlank(const QFont &font, Qt::LayoutDirection direction);
 bool fits(const QFont &font, const TextRoom &t);
 
 // The largest size, from the font's own down to minimumPointSize in half
-// points, at which every text fits. The layout is fixed in pixels, so a
-// desktop font larger than it was drawn for must shrink to keep captions whole.
-QFont fittingFont(QFont font, const std::vector<TextRoom> &texts, qreal minimumPointSize = 6.0);
+// points, at which every text fits.
+QFont fittingFont(QFont font, const std::vector<TextRoom> &texts, qreal minimumPointSize);
+
+// Gives a window's controls the font that fits every text they show
+// (Layout::textsToFit), each measured in its control's own room; a control
+// with a font of its own keeps it.
+void fitFont(QWidget *window, const Layout::Window &layout, const Controls &controls);

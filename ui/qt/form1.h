@@ -3,9 +3,6 @@
 
 #include <QWidget>
 
-class QLabel;
-class QPushButton;
-
 // The help window: how to use the main window and a tip on lucid dreaming.
 // It shows texts and closes; it knows nothing of the main window.
 class Form1 final : public QWidget {
@@ -14,12 +11,4 @@ class Form1 final : public QWidget {
 
 public:
     explicit Form1(QWidget *parent = nullptr);
-
-private:
-    void fitFont();
-
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QLabel *Label3 = nullptr;
 };

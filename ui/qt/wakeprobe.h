@@ -36,12 +36,10 @@ public:
     CheckValue check2Value() const override;
     void setCheck2Value(CheckValue value) override;
     void setCheck2Caption(std::string_view caption) override;
+    void setCheck2AccessibleName(std::string_view name) override;
     void setCheck2Enabled(bool enabled) override;
-    Colour check2BackColour() const override;
-    void setCheck2BackColour(Colour colour) override;
     CheckValue check3Value() const override;
     CheckValue check4Value() const override;
-    void setTimer1Enabled(bool enabled) override;
     void setTitle(std::string_view title) override;
     WindowHandle hWnd() const override;
     void beep() override;
@@ -50,10 +48,13 @@ public:
     void timer1Tick();
     Form1 *helpWindow() const;
 
+protected:
+    void paintCheck2(Colour colour) override;
+    void runTimer1(bool running) override;
+
 private:
     void buildControls();
     void connectControls();
-    void fitFont();
     void showHelp();
 
     CheckBox *Check1 = nullptr;
@@ -70,7 +71,6 @@ private:
     QPushButton *Command2 = nullptr;
     QTimer *Timer1 = nullptr;
 
-    Colour m_check2Colour = HighlightTextColour;
     QPointer<Form1> m_help;
     ReminderCycle m_cycle;
 };

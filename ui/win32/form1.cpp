@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include "controls.h"
+#include "toplevel.h"
+
 namespace {
 
 constexpr wchar_t ClassName[] = L"Form1";
@@ -30,16 +33,9 @@ Form1::Form1(HWND hwnd)
     const UINT dpi = GetDpiForWindow(m_hwnd);
     createControls(m_hwnd, Layout::Form1, dpi);
     sizeClientArea(m_hwnd, Layout::Form1, dpi);
-    fitFont(dpi);
+    setFonts(m_hwnd, Layout::Form1, dpi, m_fonts);
     // The focus starts on the only control that takes it, Exit.
-    SetFocus(GetDlgItem(m_hwnd, Layout::find(Layout::Form1, "Command1")->id));
-}
-
-void Form1::fitFont(UINT dpi)
-{
-    m_font = fittedFont(m_hwnd, Layout::Form1, dpi);
-    for (const Layout::Control &c : Layout::Form1.controls)
-        SendMessageW(GetDlgItem(m_hwnd, c.id), WM_SETFONT, WPARAM(m_font.get()), FALSE);
+    SetFocus(item(m_hwnd, Layout::control(Layout::Help::Command1)));
 }
 
 LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -48,7 +44,7 @@ LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED
-            && LOWORD(wParam) == Layout::find(Layout::Form1, "Command1")->id)
+            && LOWORD(wParam) == Layout::control(Layout::Help::Command1).id)
             DestroyWindow(hwnd);
         return 0;
     case WM_CTLCOLORSTATIC: {
@@ -61,7 +57,8 @@ LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     }
     case WM_DPICHANGED:
         // Follow the monitor.
-        form->fitFont(followDpi(hwnd, Layout::Form1, wParam, lParam));
+        setFonts(
+            hwnd, Layout::Form1, followDpi(hwnd, Layout::Form1, wParam, lParam), form->m_fonts);
         return 0;
     case WM_NCDESTROY:
         delete form;

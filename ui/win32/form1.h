@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "win32.h"
+#include "font.h"
+#include "gdi.h"
+#include "system.h"
 
 // The help window: how to use the main window and a tip on lucid dreaming.
 // It shows texts and closes; it knows nothing of the main window. There is at
@@ -16,9 +18,7 @@ public:
 private:
     explicit Form1(HWND hwnd);
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    void fitFont(UINT dpi);
-
     HWND m_hwnd;
-    Gdi<HFONT> m_font;
+    WindowFonts m_fonts;
     Gdi<HBRUSH> m_labelBrush { CreateSolidBrush(GetSysColor(COLOR_HIGHLIGHTTEXT)) };
 };

@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "module1.h"
-
-// After our header: windows.h defines HWND_TOPMOST and friends as macros.
-#include <windows.h>
+#include "system.h"
 
 std::int32_t Module1::SetWindowPos(WindowHandle hWnd, std::intptr_t hWndInsertAfter, std::int32_t X,
     std::int32_t Y, std::int32_t cx, std::int32_t cy, std::uint32_t wFlags)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "texts.h"
-#include "win32.h"
+
+#include "system.h"
+#include "text.h"
 
 #include "catalogue.h"
 

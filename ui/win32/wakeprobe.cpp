@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "wakeprobe.h"
 
+#include "accessibility.h"
 #include "form1.h"
+#include "text.h"
 #include "texts.h"
+#include "toplevel.h"
 
 namespace {
 
@@ -13,7 +16,7 @@ constexpr UINT_PTR TimerInterval = 1000;
 // not hold up the first paint.
 constexpr UINT NameControls = WM_APP;
 
-int idOf(std::string_view name) { return Layout::find(Layout::Wakeprobe, name)->id; }
+int idOf(Layout::Main c) { return Layout::control(c).id; }
 
 } // namespace
 
@@ -36,22 +39,8 @@ Wakeprobe::Wakeprobe(HWND hwnd)
     const UINT dpi = GetDpiForWindow(m_hwnd);
     createControls(m_hwnd, Layout::Wakeprobe, dpi);
     sizeClientArea(m_hwnd, Layout::Wakeprobe, dpi);
-    fitFont(dpi);
+    setFonts(m_hwnd, Layout::Wakeprobe, dpi, m_fonts);
     m_cycle.load();
-}
-
-void Wakeprobe::fitFont(UINT dpi)
-{
-    std::vector<std::pair<std::string_view, std::string>> later {
-        { "Check2", translated("Wakeprobe", PromptCaption) },
-        { "Check1", translatedCycleTexts().running }
-    };
-    for (std::string &shown : widestCountdowns())
-        later.emplace_back("Text1", std::move(shown));
-    m_font = fittedFont(m_hwnd, Layout::Wakeprobe, dpi, later);
-    for (const Layout::Control &c : Layout::Wakeprobe.controls)
-        if (c.name != "Label3")
-            SendMessageW(GetDlgItem(m_hwnd, c.id), WM_SETFONT, WPARAM(m_font.get()), FALSE);
 }
 
 LRESULT CALLBACK Wakeprobe::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -71,11 +60,11 @@ LRESULT Wakeprobe::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) {
             const int id = LOWORD(wParam);
-            if (id == idOf("Check1"))
+            if (id == idOf(Layout::Main::Check1))
                 m_cycle.check1Clicked();
-            else if (id == idOf("Command1"))
+            else if (id == idOf(Layout::Main::Command1))
                 Form1::show();
-            else if (id == idOf("Command2"))
+            else if (id == idOf(Layout::Main::Command2))
                 DestroyWindow(m_hwnd);
         }
         return 0;
@@ -84,7 +73,7 @@ LRESULT Wakeprobe::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_TIMER:
         if (wParam == Timer1)
-            timer1Tick();
+            m_cycle.timer1TickOrHalt();
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
@@ -94,7 +83,8 @@ LRESULT Wakeprobe::handle(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_DPICHANGED:
         // Follow the monitor.
-        fitFont(followDpi(m_hwnd, Layout::Wakeprobe, wParam, lParam));
+        setFonts(m_hwnd, Layout::Wakeprobe, followDpi(m_hwnd, Layout::Wakeprobe, wParam, lParam),
+            m_fonts);
         return 0;
     default:
         break;
@@ -106,18 +96,14 @@ LRESULT Wakeprobe::handle(UINT message, WPARAM wParam, LPARAM lParam)
 // box white or green, each with dark text; text boxes and buttons as the system draws them.
 HBRUSH Wakeprobe::controlBrush(HWND child, HDC dc)
 {
-    const int id = GetDlgCtrlID(child);
-    const Layout::Control *c = nullptr;
-    for (const Layout::Control &each : Layout::Wakeprobe.controls)
-        if (each.id == id)
-            c = &each;
+    const Layout::Control *c = byId(Layout::Wakeprobe, GetDlgCtrlID(child));
     if (c == nullptr || !Layout::onHighlightText(c->kind))
         return nullptr;
     HBRUSH brush = GetSysColorBrush(COLOR_HIGHLIGHTTEXT);
     COLORREF colour = GetSysColor(COLOR_HIGHLIGHTTEXT);
-    if (c->name == "Check2" && !isSystemColour(m_check2Colour)) {
-        brush = m_check2Colour == Green ? m_green.get() : m_white.get();
-        colour = m_check2Colour == Green ? Green : White;
+    if (c == &Layout::control(Layout::Main::Check2) && !isSystemColour(check2BackColour())) {
+        brush = check2BackColour() == Green ? m_green.get() : m_white.get();
+        colour = check2BackColour() == Green ? Green : White;
     }
     SetBkColor(dc, colour);
     SetTextColor(dc, IsWindowEnabled(child) ? RGB(0, 0, 0) : GetSysColor(COLOR_GRAYTEXT));
@@ -125,25 +111,11 @@ HBRUSH Wakeprobe::controlBrush(HWND child, HDC dc)
     return brush;
 }
 
-void Wakeprobe::timer1Tick()
-{
-    try {
-        m_cycle.timer1Tick();
-    } catch (const OverflowError &) {
-        // Ending the program here would lose what the user set. Stop, clear
-        // the prompt and say why; the settings stay for the user to correct.
-        m_cycle.haltAfterOverflow();
-        setText1(translated("Wakeprobe", Layout::OverflowMessage));
-    }
-}
-
-HWND Wakeprobe::control(std::string_view name) const { return GetDlgItem(m_hwnd, idOf(name)); }
-
-std::string Wakeprobe::text2() const { return narrow(windowText(control("Text2"))); }
-std::string Wakeprobe::text3() const { return narrow(windowText(control("Text3"))); }
+std::string Wakeprobe::text2() const { return narrow(windowText(control(Layout::Main::Text2))); }
+std::string Wakeprobe::text3() const { return narrow(windowText(control(Layout::Main::Text3))); }
 void Wakeprobe::setText1(std::string_view text)
 {
-    SetWindowTextW(control("Text1"), widen(text).c_str());
+    SetWindowTextW(control(Layout::Main::Text1), widen(text).c_str());
 }
 
 static CheckValue checkValue(HWND box) { return CheckValue(SendMessageW(box, BM_GETCHECK, 0, 0)); }
@@ -152,45 +124,45 @@ static void setCheckValue(HWND box, CheckValue value)
     SendMessageW(box, BM_SETCHECK, WPARAM(value), 0);
 }
 
-CheckValue Wakeprobe::check1Value() const { return checkValue(control("Check1")); }
-void Wakeprobe::setCheck1Value(CheckValue value) { setCheckValue(control("Check1"), value); }
+CheckValue Wakeprobe::check1Value() const { return checkValue(control(Layout::Main::Check1)); }
+void Wakeprobe::setCheck1Value(CheckValue value)
+{
+    setCheckValue(control(Layout::Main::Check1), value);
+}
 void Wakeprobe::setCheck1Caption(std::string_view caption)
 {
-    SetWindowTextW(control("Check1"), widen(caption).c_str());
+    SetWindowTextW(control(Layout::Main::Check1), widen(caption).c_str());
 }
-CheckValue Wakeprobe::check2Value() const { return checkValue(control("Check2")); }
-void Wakeprobe::setCheck2Value(CheckValue value) { setCheckValue(control("Check2"), value); }
+CheckValue Wakeprobe::check2Value() const { return checkValue(control(Layout::Main::Check2)); }
+void Wakeprobe::setCheck2Value(CheckValue value)
+{
+    setCheckValue(control(Layout::Main::Check2), value);
+}
 void Wakeprobe::setCheck2Caption(std::string_view caption)
 {
-    // Every prompt tick sets the same caption: only a change is worth a
-    // repaint and a new name for screen readers.
-    const std::wstring wide = widen(caption);
-    if (windowText(control("Check2")) == wide)
-        return;
-    SetWindowTextW(control("Check2"), wide.c_str());
-    // A screen reader announces the prompt itself while there is one.
-    setAccessibleName(control("Check2"),
-        caption.empty() ? translated("Wakeprobe", Layout::PromptAccessibleName)
-                        : std::string(caption));
+    SetWindowTextW(control(Layout::Main::Check2), widen(caption).c_str());
 }
-void Wakeprobe::setCheck2Enabled(bool enabled) { EnableWindow(control("Check2"), enabled); }
-Colour Wakeprobe::check2BackColour() const { return m_check2Colour; }
-void Wakeprobe::setCheck2BackColour(Colour colour)
+void Wakeprobe::setCheck2AccessibleName(std::string_view name)
 {
-    m_check2Colour = colour;
-    InvalidateRect(control("Check2"), nullptr, TRUE);
+    setAccessibleName(control(Layout::Main::Check2), name);
 }
-CheckValue Wakeprobe::check3Value() const { return checkValue(control("Check3")); }
-CheckValue Wakeprobe::check4Value() const { return checkValue(control("Check4")); }
+void Wakeprobe::setCheck2Enabled(bool enabled)
+{
+    EnableWindow(control(Layout::Main::Check2), enabled);
+}
+void Wakeprobe::paintCheck2(Colour)
+{
+    InvalidateRect(control(Layout::Main::Check2), nullptr, TRUE);
+}
+CheckValue Wakeprobe::check3Value() const { return checkValue(control(Layout::Main::Check3)); }
+CheckValue Wakeprobe::check4Value() const { return checkValue(control(Layout::Main::Check4)); }
 
-void Wakeprobe::setTimer1Enabled(bool enabled)
+void Wakeprobe::runTimer1(bool running)
 {
-    // SetTimer on a running timer would restart its second.
-    if (enabled && !m_timerRunning)
+    if (running)
         SetTimer(m_hwnd, Timer1, TimerInterval, nullptr);
-    else if (!enabled && m_timerRunning)
+    else
         KillTimer(m_hwnd, Timer1);
-    m_timerRunning = enabled;
 }
 
 void Wakeprobe::setTitle(std::string_view title) { SetWindowTextW(m_hwnd, widen(title).c_str()); }

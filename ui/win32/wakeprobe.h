@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "win32.h"
+#include "font.h"
+#include "gdi.h"
+#include "system.h"
 
 #include "controls.h"
 #include "cycle.h"
@@ -27,30 +29,28 @@ public:
     CheckValue check2Value() const override;
     void setCheck2Value(CheckValue value) override;
     void setCheck2Caption(std::string_view caption) override;
+    void setCheck2AccessibleName(std::string_view name) override;
     void setCheck2Enabled(bool enabled) override;
-    Colour check2BackColour() const override;
-    void setCheck2BackColour(Colour colour) override;
     CheckValue check3Value() const override;
     CheckValue check4Value() const override;
-    void setTimer1Enabled(bool enabled) override;
     void setTitle(std::string_view title) override;
     WindowHandle hWnd() const override;
     void beep() override;
+
+protected:
+    void paintCheck2(Colour colour) override;
+    void runTimer1(bool running) override;
 
 private:
     explicit Wakeprobe(HWND hwnd);
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    HWND control(std::string_view name) const;
-    void fitFont(UINT dpi);
-    void timer1Tick();
+    HWND control(Layout::Main c) const { return item(m_hwnd, Layout::control(c)); }
     HBRUSH controlBrush(HWND control, HDC dc);
 
     HWND m_hwnd;
-    Gdi<HFONT> m_font;
+    WindowFonts m_fonts;
     Gdi<HBRUSH> m_white { CreateSolidBrush(White) };
     Gdi<HBRUSH> m_green { CreateSolidBrush(Green) };
-    Colour m_check2Colour = HighlightTextColour;
-    bool m_timerRunning = false;
     ReminderCycle m_cycle;
 };
