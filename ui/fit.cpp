@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "fit.h"
 
-#include "texts.h"
+#include "translated.h"
 
 namespace Layout {
 

@@ -5,7 +5,7 @@
 #include "form1.h"
 #include "glyphs.h"
 #include "layout.h"
-#include "texts.h"
+#include "translated.h"
 #include "wakeprobe.h"
 
 #include <QApplication>

@@ -17,7 +17,7 @@
 #include "form1.h"
 #include "layout.h"
 #include "text.h"
-#include "texts.h"
+#include "translated.h"
 #include "wakeprobe.h"
 
 #include <cstdio>

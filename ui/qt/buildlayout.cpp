@@ -3,7 +3,7 @@
 
 #include "checkbox.h"
 #include "colours.h"
-#include "texts.h"
+#include "translated.h"
 
 #include <QFont>
 #include <QLabel>

@@ -8,7 +8,7 @@
 #include "fitting.h"
 #include "form1.h"
 #include "module1.h"
-#include "texts.h"
+#include "translated.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 
 #include "controls.h"
 #include "text.h"
-#include "texts.h"
+#include "translated.h"
 
 #include <initguid.h> // after windows.h: defines the accessibility GUIDs here
 #include <oleacc.h>

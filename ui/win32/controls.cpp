@@ -2,7 +2,7 @@
 #include "controls.h"
 
 #include "text.h"
-#include "texts.h"
+#include "translated.h"
 
 #include <commctrl.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "toplevel.h"
 
-#include "texts.h"
+#include "translated.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "accessibility.h"
 #include "form1.h"
 #include "text.h"
-#include "texts.h"
+#include "translated.h"
 #include "toplevel.h"
 
 namespace {

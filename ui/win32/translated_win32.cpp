@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "texts.h"
+#include "translated.h"
 
 #include "system.h"
 #include "text.h"
