@@ -32,7 +32,7 @@ constexpr const char *ScreenshotCaption
 } // namespace DesktopTexts
 
 // The setup program's own texts, beside those NSIS brings in each language
-// (cmake/string_tables.py reads this list: one literal per text).
+// (packaging/windows/string_tables.py reads this list: one literal per text).
 namespace SetupTexts {
 
 //: The title of the setup's page of choices, in the style of NSIS's own page titles.

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Cross-builds the Windows program, its driver and its setup program with
 # mingw-w64 (the win64 preset) and tests them under Wine in a private X
-# session: SetTopmost against a real window, then test_win32.py.
+# session: SetTopmost against a real window, then the program's, the signing's
+# and the setup's checks, each to its end whatever the one before found.
 # Usage: tests/win32/run.sh [OUTDIR]   (screenshots; default build/win64/screenshots)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -28,4 +29,8 @@ export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,m
 rm -rf "$WINEPREFIX"
 run_x() { tests/e2e/run-in-x.sh "$@"; }
 run_x wine "$build/tests/win32/tst_setwindowpos_win32.exe"
-run_x /usr/bin/python3 "$here/test_win32.py" "$build" "$build/bellwatch" "$out"
+status=0
+run_x /usr/bin/python3 "$here/test_program.py" "$build" "$build/bellwatch" "$out" || status=1
+/usr/bin/python3 "$here/test_signing.py" "$build" || status=1
+run_x /usr/bin/python3 "$here/test_setup.py" "$build" "$out" || status=1
+exit $status

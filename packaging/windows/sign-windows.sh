@@ -3,7 +3,7 @@
 # Signs wakeprober.exe and the setup program of a win64 build with the
 # publisher's Authenticode certificate (osslsigncode), into BUILD/signed/; the
 # unsigned files stay as they are, the same as any rebuild of the commit.
-# Usage: scripts/sign-windows.sh [BUILD]   (default: build/win64)
+# Usage: packaging/windows/sign-windows.sh [BUILD]   (default: build/win64)
 #   WAKEPROBER_SIGN_CERT      the certificate and its chain (PEM or DER)
 #   WAKEPROBER_SIGN_KEY       the private key: a file, or a pkcs11: URI with
 #   WAKEPROBER_SIGN_PKCS11_MODULE  the token's PKCS#11 module

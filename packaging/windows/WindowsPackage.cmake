@@ -8,10 +8,10 @@ set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_SYSTEM_NAME win64)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF) # the ZIP holds the .exe itself
 
-# The setup program is our own script, cmake/NSIS.template.in, which cpack
-# fills in and hands to makensis: per-user or all-users installs, start at
-# sign-in and the check for a running program are more than CPack's own
-# template can be told to do.
+# The setup program is our own script, NSIS.template.in beside this file,
+# which cpack fills in and hands to makensis: per-user or all-users installs,
+# start at sign-in and the check for a running program are more than CPack's
+# own template can be told to do.
 list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
 set(CPACK_WAKEPROBER_ICON ${PROJECT_SOURCE_DIR}/ui/win32/wakeprober.ico)
 set(CPACK_WAKEPROBER_LANGUAGES ${PROJECT_BINARY_DIR}/setup-languages.nsh)
