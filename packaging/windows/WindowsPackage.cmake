@@ -20,4 +20,10 @@ set(CPACK_WAKEPROBER_LANGUAGES ${PROJECT_BINARY_DIR}/setup-languages.nsh)
 # has it (NSIS picks the user's display language itself), with the setup's own
 # texts from the catalogues.
 ts_write_setup_pages(${CPACK_WAKEPROBER_LANGUAGES})
+
+# sign-windows.sh makes both packages again around the signed program, which
+# it names in CPACK_WAKEPROBER_PROGRAM, and has makensis run it on the
+# uninstaller (CPACK_WAKEPROBER_SIGNED: where the signatures go).
+set(CPACK_WAKEPROBER_SIGN_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/sign-windows.sh)
+list(APPEND CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/CPackSignedProgram.cmake)
 include(CPack)

@@ -31,6 +31,6 @@ run_x() { tests/e2e/run-in-x.sh "$@"; }
 run_x wine "$build/tests/win32/tst_setwindowpos_win32.exe"
 status=0
 run_x /usr/bin/python3 "$here/test_program.py" "$build" "$build/bellwatch" "$out" || status=1
-/usr/bin/python3 "$here/test_signing.py" "$build" || status=1
+run_x /usr/bin/python3 "$here/test_signing.py" "$build" || status=1
 run_x /usr/bin/python3 "$here/test_setup.py" "$build" "$out" || status=1
 exit $status
