@@ -21,6 +21,20 @@ ls "$build"/Wakeprober-*-win64.{exe,zip}
 # An older version's setup program to upgrade from: the same files, labelled 0.9.0.
 (cd "$build" && cpack -G NSIS -B "$build/older" -D CPACK_PACKAGE_VERSION=0.9.0 \
     -D CPACK_PACKAGE_FILE_NAME=Wakeprober-0.9.0-win64 >/dev/null)
+# The setup program as the tests build it, whose restart with administrator
+# rights Wine, where every process has them, lets the tests steer.
+(cd "$build" && cpack -G NSIS -B "$build/elevation" -D CPACK_WAKEPROBER_TEST_ELEVATION=1 >/dev/null)
+# The setup program of the release before per-user installs (CPack's own
+# template: Program Files, no InstallLocation), built once from its commit,
+# for the new one to replace.
+earlier=ffdd8b4c846fc40436a02fa102ad49d0f8125e56
+if [ ! -f "$build/earlier/build/win64/Wakeprober-1.0.0-win64.exe" ]; then
+    rm -rf "$build/earlier" && mkdir -p "$build/earlier"
+    git archive "$earlier" | tar -x -C "$build/earlier"
+    (cd "$build/earlier" && export SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct "$earlier") &&
+        cmake --preset win64 -DBUILD_TESTING=OFF >/dev/null && cmake --build --preset win64 >/dev/null &&
+        cd build/win64 && cpack -G NSIS >/dev/null)
+fi
 # The X bell counter of the Linux tests, for this side.
 g++ -O1 -o "$build/bellwatch" tests/e2e/bellwatch.cpp -lX11
 

@@ -1,13 +1,16 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """The setup program under Wine, in a private X session: its pages in every language, its
-scopes and start at sign-in, silently installed and uninstalled, and an upgrade.
+scopes and start at sign-in, silently installed and uninstalled, an upgrade, one
+installation per machine whatever was installed before, and its restart with
+administrator rights.
 Usage: test_setup.py BUILD_DIR OUTDIR   (after test_signing.py, which signs the setup)"""
 import glob
 import os
 import re
 import subprocess
 import sys
+import threading
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
@@ -20,6 +23,7 @@ from xsession import Checks, pixel, root_windows, screenshot, wait_for, window_p
 
 NSIS_LANGUAGES = "/usr/share/nsis/Contrib/Language files"
 WELCOME_PICTURE = (20, 100)  # in the setup's welcome page's picture
+EARLIER_KEY = r"HKLM\Software\The Wakeprober developers"  # the earlier setup's own
 
 
 def setup_scopes(check, setups):
@@ -46,6 +50,95 @@ def setup_scopes(check, setups):
         wanted = exe if "/StartAtSignIn" in switches else None
         check(startup == wanted, "%s: start at sign-in %s" % (what, startup))
         check(uninstalled(hive, folder, programs), "%s: uninstalled without a trace" % what)
+
+
+def installations():
+    """Every trace of an installation: the hives with an uninstall entry, whether the
+    earlier setup's key is there, the scopes' folders that are, and the targets of the
+    Start-menu and the sign-in shortcuts anywhere in either scope's Start menu."""
+    hives = [hive for hive in ("HKCU", "HKLM") if uninstall_entry(hive)]
+    earlier = subprocess.run(["wine", "reg", "query", EARLIER_KEY],
+                             capture_output=True).returncode == 0
+    folders = [f for _, _, f, _ in SCOPES if os.path.exists(windows_to_unix(f))]
+    links = sorted(sum((glob.glob(os.path.join(windows_to_unix(programs), "**", "Wakeprober.lnk"),
+                                  recursive=True) for _, _, _, programs in SCOPES), []))
+    menu = [shortcut_target(f) for f in links if "StartUp" not in f]
+    startup = [shortcut_target(f) for f in links if "StartUp" in f]
+    return hives, earlier, folders, menu, startup
+
+
+def one_installation(check, setups):
+    """Whatever is installed, in either scope or by the earlier setup, the setup run
+    silently over it leaves one installation, in the scope it is given or else in the
+    installed one, with start at sign-in as it was unless it is given; also when it
+    starts itself again with administrator rights to install for all users or to remove
+    the all-users installation."""
+    setup, earlier, restart = setups
+    again = {"WAKEPROBER_TEST_ELEVATION": "restart"}
+    rows = [  # what is installed first, then what runs over it; the scope it ends in
+        ((setup, ["/StartAtSignIn"]), (setup, ["/AllUsers"], {}), 1, True),
+        ((setup, ["/AllUsers"]), (setup, ["/CurrentUser"], {}), 0, False),
+        ((setup, ["/AllUsers", "/StartAtSignIn"]), (setup, ["/CurrentUser"], {}), 0, True),
+        ((earlier, []), (setup, [], {}), 1, False),
+        ((earlier, []), (setup, ["/CurrentUser", "/StartAtSignIn"], {}), 0, True),
+        ((setup, ["/StartAtSignIn"]), (restart, ["/AllUsers"], again), 1, True),
+        ((setup, ["/AllUsers"]), (restart, ["/CurrentUser"], again), 0, False),
+    ]
+    for (first, before), (second, switches, env), scope, start in rows:
+        _, hive, folder, programs = SCOPES[scope]
+        what = "%s, then %s%s" % (
+            " ".join(["the earlier setup" if first == earlier else "the setup", *before]),
+            " ".join(["the setup", *switches]), " restarted elevated" if env else "")
+        subprocess.run(["wine", first, "/S", *before], capture_output=True)
+        first_hive = "HKLM" if first == earlier or "/AllUsers" in before else "HKCU"
+        check(installations()[0] == [first_hive], "%s: first installed in %s" % (what, first_hive))
+        status = subprocess.run(["wine", second, "/S", *switches], capture_output=True,
+                                env={**os.environ, **env}).returncode
+        exe = folder + "\\wakeprober.exe"
+        found = installations()
+        wanted = ([hive], False, [folder], [exe], [exe] if start else [])
+        check(status == 0 and found == wanted, "%s: one installation (%d) %r"
+              % (what, status, found))
+        check(uninstalled(hive, folder, programs), "%s: uninstalled" % what)
+
+
+def elevation_failures(check, variant, outdir):
+    """Windows' error decides the exit status when the setup cannot start itself with
+    administrator rights: 3 for a refused consent prompt, 4 for anything else, and
+    nothing changed. By hand the message for another error is Windows' own words."""
+    _, hive, folder, programs = SCOPES[1]
+    rows = [("1223", [], ["/AllUsers"], 3), ("2", [], ["/AllUsers"], 4),
+            ("1223", ["/AllUsers"], ["/CurrentUser"], 3), ("5", ["/AllUsers"], ["/CurrentUser"], 4)]
+    for error, before, switches, wanted in rows:
+        if before:
+            install(variant, *before)
+        state = installations()
+        status = subprocess.run(["wine", variant, "/S", *switches], capture_output=True,
+                                env={**os.environ, "WAKEPROBER_TEST_ELEVATION": error}).returncode
+        after = installations()
+        check(status == wanted and after == state, "error %s, %s over %r: status %d, %s"
+              % (error, " ".join(switches), before, status,
+                 "nothing changed" if after == state else "changed: %r" % (after,)))
+        if before:
+            check(uninstalled(hive, folder, programs), "and uninstalled")
+    # The message box's text as Wine's trace shows it.
+    program = subprocess.Popen(["wine", variant, "/AllUsers"], stderr=subprocess.PIPE, text=True,
+                               errors="replace",
+                               env={**os.environ, "WAKEPROBER_TEST_ELEVATION": "2",
+                                    "LANG": "C", "WINEDEBUG": "+msgbox"})
+    lines = []
+    threading.Thread(target=lambda: lines.extend(program.stderr), daemon=True).start()
+    wid = wait_for(lambda: setup_window(variant), 30, 0.05)
+    next_page(wid)
+    subprocess.run(["xdotool", "windowactivate", "--sync", str(wid), "key", "Return"])
+    said = wait_for(lambda: next((line for line in lines if "MSGBOX_OnInit" in line), None), 10)
+    box = next((w for w in setup_windows(variant) if w != wid), None)
+    if box:
+        screenshot(box, os.path.join(outdir, "win32-setup-elevation-failed.png"))
+    program.kill()
+    program.wait()
+    check(said and "could not run this program with administrator rights: " in said
+          and "(2)" in said, "by hand it says what failed: %s" % (said or "").strip())
 
 
 def setup_upgrade(check, older, newer, outdir):
@@ -141,6 +234,9 @@ def setup_languages(check, build, setup, outdir):
 def main(build, outdir):
     check = Checks()
     subprocess.run(["wineboot", "-i"], check=True, capture_output=True)
+    # Once what the prefix's start left running has ended: a program started
+    # meanwhile may be ended with it.
+    subprocess.run(["wineserver", "-w"])
     started = time.monotonic()
     keeper = keep_wine_running()
     try:
@@ -152,6 +248,11 @@ def main(build, outdir):
         setup_scopes(check, [setup, signed])
         older = glob.glob(os.path.join(build, "older", "Wakeprober-*-win64.exe"))[0]
         setup_upgrade(check, older, setup, outdir)
+        restart = glob.glob(os.path.join(build, "elevation", "Wakeprober-*-win64.exe"))[0]
+        earlier = glob.glob(os.path.join(build, "earlier", "build", "win64",
+                                         "Wakeprober-*-win64.exe"))[0]
+        one_installation(check, (setup, earlier, restart))
+        elevation_failures(check, restart, outdir)
     finally:
         keeper.stdin.close()
         keeper.wait()

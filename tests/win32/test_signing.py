@@ -232,6 +232,9 @@ def token(check, build, work, cert, key):
 def main(build):
     check = Checks()
     subprocess.run(["wineboot", "-i"], check=True, capture_output=True)
+    # Once what the prefix's start left running has ended: a program started
+    # meanwhile may be ended with it.
+    subprocess.run(["wineserver", "-w"])
     keeper = keep_wine_running()
     try:
         with tempfile.TemporaryDirectory(dir=build) as work:

@@ -76,6 +76,8 @@ def install(setup, *switches):
 def uninstalled(hive, folder, programs):
     """Runs the uninstaller silently; true once everything of the installation has gone.
     The uninstaller copies itself away and runs from there: wait for its work."""
+    if not os.path.exists(windows_to_unix(folder + "\\Uninstall.exe")):
+        return False  # Wine would wait for a click on its error message
     subprocess.run(["wine", "start", "/wait", "/unix",
                     windows_to_unix(folder + "\\Uninstall.exe"), "/S"], capture_output=True)
     traces = [windows_to_unix(folder), windows_to_unix(programs + "\\Wakeprober.lnk"),
