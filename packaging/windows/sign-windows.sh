@@ -82,7 +82,13 @@ if [ "${1:-}" = --attach ]; then
     WAKEPROBER_SIGN_ATTACH=$(cd "$2" 2>/dev/null && pwd) || fail "no folder $2"
     shift 2
 fi
-case "${1:-}" in -*) fail "unknown option $1 (usage: the comment at the top of $0)" ;; esac
+case "${1:-}" in
+-h | --help)
+    sed -n '3,/^set -euo/{/^set -euo/d; s/^# \{0,1\}//; p}' "$0"
+    exit 0
+    ;;
+-*) fail "unknown option $1 (usage: $0 --help)" ;;
+esac
 build=$(cd "${1:-build/win64}" 2>/dev/null && pwd) || fail "no build folder ${1:-build/win64}"
 command -v osslsigncode >/dev/null || fail "osslsigncode is missing (scripts/install-deps.sh test)"
 
