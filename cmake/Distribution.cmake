@@ -4,7 +4,7 @@
 # was built, so that anyone can rebuild a commit and get the same bytes.
 
 # Archives and packages are dated by the last commit unless the builder says
-# otherwise; cpack reads the variable when it runs (CPackDistribution.cmake).
+# otherwise; cpack reads the variable when it runs (packaging/CPackDistribution.cmake.in).
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
     set(WAKEPROBER_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})
 else()
@@ -15,7 +15,7 @@ else()
         message(WARNING "No commit to date the build by: set SOURCE_DATE_EPOCH to build it reproducibly")
     endif()
 endif()
-configure_file(${CMAKE_CURRENT_LIST_DIR}/CPackDistribution.cmake.in
+configure_file(${PROJECT_SOURCE_DIR}/packaging/CPackDistribution.cmake.in
                ${PROJECT_BINARY_DIR}/CPackDistribution.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackDistribution.cmake)
 # The build's own generators read it too: rcc dates the embedded catalogues by it.
@@ -24,7 +24,7 @@ if(NOT WAKEPROBER_SOURCE_DATE_EPOCH STREQUAL "")
                  "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${WAKEPROBER_SOURCE_DATE_EPOCH}")
 endif()
 # Staged directories would otherwise follow the builder's umask.
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/CPackDirectoryModes.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/CPackDirectoryModes.cmake)
 
 if(MSVC)
     return()

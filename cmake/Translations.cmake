@@ -1,12 +1,13 @@
 # SPDX-License-Identifier: MIT
 # What Qt's own tools do not make from the translators' catalogues (Qt
-# Linguist's .ts files): the Win32 string tables, written by string_tables.py
-# beside this file, and the translated keys of the desktop entry and the
-# metainfo, which gettext's msgfmt writes from the catalogues in gettext's form
-# (converted by Qt's lconvert). All at configure time: editing a catalogue
+# Linguist's .ts files): the Win32 string tables and the setup program's
+# languages, written by packaging/windows/string_tables.py, and the translated
+# keys of the desktop entry and the metainfo, which gettext's msgfmt writes
+# from the catalogues in gettext's form (converted by Qt's lconvert). All at configure time: editing a catalogue
 # configures again.
+set(_string_tables ${PROJECT_SOURCE_DIR}/packaging/windows/string_tables.py)
 set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             ${WAKEPROBER_TS_FILES} ${CMAKE_CURRENT_LIST_DIR}/string_tables.py)
+             ${WAKEPROBER_TS_FILES} ${_string_tables})
 
 # Windows' language of each catalogue, one line per language: the catalogue's
 # language, the names of winnt.h that its LANGUAGE statement takes, and NSIS's
@@ -55,7 +56,7 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter)
 function(ts_write_win32 rc header first_id)
     list(JOIN WAKEPROBER_WIN32_LANGUAGES "\n" languages)
     execute_process(COMMAND ${Python3_EXECUTABLE}
-                            ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/string_tables.py ${rc} ${header}
+                            ${_string_tables} ${rc} ${header}
                             ${first_id} ${languages} ${WAKEPROBER_TS_FILES}
                     RESULT_VARIABLE failed)
     if(failed)
@@ -68,7 +69,7 @@ endfunction()
 function(ts_write_setup_pages nsh)
     list(JOIN WAKEPROBER_WIN32_LANGUAGES "\n" languages)
     execute_process(COMMAND ${Python3_EXECUTABLE}
-                            ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/string_tables.py --setup ${nsh}
+                            ${_string_tables} --setup ${nsh}
                             ${PROJECT_SOURCE_DIR}/data/texts.h ${languages} ${WAKEPROBER_TS_FILES}
                     RESULT_VARIABLE failed)
     if(failed)

@@ -32,7 +32,7 @@ constexpr const char *ScreenshotCaption
 } // namespace DesktopTexts
 
 // The setup program's own texts, beside those NSIS brings in each language
-// (cmake/string_tables.py reads this list: one literal per text).
+// (packaging/windows/string_tables.py reads this list: one literal per text).
 namespace SetupTexts {
 
 //: The title of the setup's page of choices, in the style of NSIS's own page titles.
@@ -53,5 +53,17 @@ constexpr const char *Running
 //: A message box, after the user refused Windows' request for administrator rights.
 constexpr const char *NoAdministrator = Translatable(
     "Setup", "Installing for all users needs an administrator's consent, which was not given.");
+//: A message box, after the user refused Windows' request for administrator rights, asked
+//: for before the installation for all users is removed (by the setup or the uninstaller).
+constexpr const char *RemoveNoAdministrator = Translatable(
+    "Setup", "Removing Wakeprober for all users needs an administrator's consent, which was not given.");
+//: A message box when Windows could not start the setup or the uninstaller with administrator
+//: rights, for a reason other than a refusal. %1 is Windows' own description of the error
+//: and its number.
+constexpr const char *ElevationFailed
+    = Translatable("Setup", "Windows could not run this program with administrator rights: %1");
+//: A label of about 420 x 40 px on the setup's page of choices. %1 is a folder.
+constexpr const char *Replaces
+    = Translatable("Setup", "Wakeprober is installed in %1. This installation replaces it.");
 
 } // namespace SetupTexts

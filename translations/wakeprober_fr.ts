@@ -118,6 +118,21 @@ De nombreux sites expliquent ce qu’est un rêve lucide et comment en faire&#xa
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights.</extracomment>
         <translation>L&apos;installation pour tous les utilisateurs demande l&apos;accord d&apos;un administrateur, qui n&apos;a pas été donné.</translation>
     </message>
+    <message>
+        <source>Removing Wakeprober for all users needs an administrator&apos;s consent, which was not given.</source>
+        <extracomment>A message box, after the user refused Windows&apos; request for administrator rights, asked for before the installation for all users is removed (by the setup or the uninstaller).</extracomment>
+        <translation>La suppression de Wakeprober pour tous les utilisateurs demande l&apos;accord d&apos;un administrateur, qui n&apos;a pas été donné.</translation>
+    </message>
+    <message>
+        <source>Windows could not run this program with administrator rights: %1</source>
+        <extracomment>A message box when Windows could not start the setup or the uninstaller with administrator rights, for a reason other than a refusal. %1 is Windows&apos; own description of the error and its number.</extracomment>
+        <translation>Windows n&apos;a pas pu exécuter ce programme avec les droits d&apos;administrateur : %1</translation>
+    </message>
+    <message>
+        <source>Wakeprober is installed in %1. This installation replaces it.</source>
+        <extracomment>A label of about 420 x 40 px on the setup&apos;s page of choices. %1 is a folder.</extracomment>
+        <translation>Wakeprober est installé dans %1. Cette installation le remplace.</translation>
+    </message>
 </context>
 <context>
     <name>Wakeprobe</name>

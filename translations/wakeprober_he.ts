@@ -118,6 +118,21 @@ Many web sites explain what a lucid dream is and how to have one; search the web
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights.</extracomment>
         <translation>התקנה עבור כל המשתמשים דורשת הסכמה של מנהל, וההסכמה לא ניתנה.</translation>
     </message>
+    <message>
+        <source>Removing Wakeprober for all users needs an administrator&apos;s consent, which was not given.</source>
+        <extracomment>A message box, after the user refused Windows&apos; request for administrator rights, asked for before the installation for all users is removed (by the setup or the uninstaller).</extracomment>
+        <translation>הסרת Wakeprober עבור כל המשתמשים דורשת הסכמה של מנהל, וההסכמה לא ניתנה.</translation>
+    </message>
+    <message>
+        <source>Windows could not run this program with administrator rights: %1</source>
+        <extracomment>A message box when Windows could not start the setup or the uninstaller with administrator rights, for a reason other than a refusal. %1 is Windows&apos; own description of the error and its number.</extracomment>
+        <translation>Windows לא הצליח להפעיל תוכנית זו עם הרשאות מנהל: %1</translation>
+    </message>
+    <message>
+        <source>Wakeprober is installed in %1. This installation replaces it.</source>
+        <extracomment>A label of about 420 x 40 px on the setup&apos;s page of choices. %1 is a folder.</extracomment>
+        <translation>Wakeprober מותקן ב־%1. התקנה זו מחליפה אותו.</translation>
+    </message>
 </context>
 <context>
     <name>Wakeprobe</name>

@@ -118,6 +118,21 @@ Banyak situs web menjelaskan apa itu mimpi sadar dan cara mengalaminya; cari “
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights.</extracomment>
         <translation>Instalasi untuk semua pengguna memerlukan izin administrator, tetapi izin itu tidak diberikan.</translation>
     </message>
+    <message>
+        <source>Removing Wakeprober for all users needs an administrator&apos;s consent, which was not given.</source>
+        <extracomment>A message box, after the user refused Windows&apos; request for administrator rights, asked for before the installation for all users is removed (by the setup or the uninstaller).</extracomment>
+        <translation>Menghapus Wakeprober untuk semua pengguna memerlukan izin administrator, tetapi izin itu tidak diberikan.</translation>
+    </message>
+    <message>
+        <source>Windows could not run this program with administrator rights: %1</source>
+        <extracomment>A message box when Windows could not start the setup or the uninstaller with administrator rights, for a reason other than a refusal. %1 is Windows&apos; own description of the error and its number.</extracomment>
+        <translation>Windows tidak dapat menjalankan program ini dengan hak administrator: %1</translation>
+    </message>
+    <message>
+        <source>Wakeprober is installed in %1. This installation replaces it.</source>
+        <extracomment>A label of about 420 x 40 px on the setup&apos;s page of choices. %1 is a folder.</extracomment>
+        <translation>Wakeprober terinstal di %1. Instalasi ini menggantikannya.</translation>
+    </message>
 </context>
 <context>
     <name>Wakeprobe</name>

@@ -118,6 +118,21 @@ Molti siti web spiegano che cos&apos;è un sogno lucido e come averne uno; cerca
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights.</extracomment>
         <translation>L&apos;installazione per tutti gli utenti richiede il consenso di un amministratore, che non è stato dato.</translation>
     </message>
+    <message>
+        <source>Removing Wakeprober for all users needs an administrator&apos;s consent, which was not given.</source>
+        <extracomment>A message box, after the user refused Windows&apos; request for administrator rights, asked for before the installation for all users is removed (by the setup or the uninstaller).</extracomment>
+        <translation>La rimozione di Wakeprober per tutti gli utenti richiede il consenso di un amministratore, che non è stato dato.</translation>
+    </message>
+    <message>
+        <source>Windows could not run this program with administrator rights: %1</source>
+        <extracomment>A message box when Windows could not start the setup or the uninstaller with administrator rights, for a reason other than a refusal. %1 is Windows&apos; own description of the error and its number.</extracomment>
+        <translation>Windows non è riuscito a eseguire questo programma con i diritti di amministratore: %1</translation>
+    </message>
+    <message>
+        <source>Wakeprober is installed in %1. This installation replaces it.</source>
+        <extracomment>A label of about 420 x 40 px on the setup&apos;s page of choices. %1 is a folder.</extracomment>
+        <translation>Wakeprober è installato in %1. Questa installazione lo sostituisce.</translation>
+    </message>
 </context>
 <context>
     <name>Wakeprobe</name>

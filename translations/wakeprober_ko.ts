@@ -118,6 +118,21 @@ Many web sites explain what a lucid dream is and how to have one; search the web
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights.</extracomment>
         <translation>모든 사용자용으로 설치하려면 관리자의 동의가 필요하지만 동의를 받지 못했습니다.</translation>
     </message>
+    <message>
+        <source>Removing Wakeprober for all users needs an administrator&apos;s consent, which was not given.</source>
+        <extracomment>A message box, after the user refused Windows&apos; request for administrator rights, asked for before the installation for all users is removed (by the setup or the uninstaller).</extracomment>
+        <translation>모든 사용자용 Wakeprober를 제거하려면 관리자의 동의가 필요하지만 동의를 받지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Windows could not run this program with administrator rights: %1</source>
+        <extracomment>A message box when Windows could not start the setup or the uninstaller with administrator rights, for a reason other than a refusal. %1 is Windows&apos; own description of the error and its number.</extracomment>
+        <translation>Windows에서 이 프로그램을 관리자 권한으로 실행하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Wakeprober is installed in %1. This installation replaces it.</source>
+        <extracomment>A label of about 420 x 40 px on the setup&apos;s page of choices. %1 is a folder.</extracomment>
+        <translation>Wakeprober가 %1에 설치되어 있습니다. 이 설치로 대체됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>Wakeprobe</name>

@@ -118,6 +118,21 @@ Många webbplatser förklarar vad en klardröm är och hur man får en; sök på
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights.</extracomment>
         <translation>Installation för alla användare kräver en administratörs medgivande, och det gavs inte.</translation>
     </message>
+    <message>
+        <source>Removing Wakeprober for all users needs an administrator&apos;s consent, which was not given.</source>
+        <extracomment>A message box, after the user refused Windows&apos; request for administrator rights, asked for before the installation for all users is removed (by the setup or the uninstaller).</extracomment>
+        <translation>Att ta bort Wakeprober för alla användare kräver en administratörs medgivande, och det gavs inte.</translation>
+    </message>
+    <message>
+        <source>Windows could not run this program with administrator rights: %1</source>
+        <extracomment>A message box when Windows could not start the setup or the uninstaller with administrator rights, for a reason other than a refusal. %1 is Windows&apos; own description of the error and its number.</extracomment>
+        <translation>Windows kunde inte köra det här programmet med administratörsbehörighet: %1</translation>
+    </message>
+    <message>
+        <source>Wakeprober is installed in %1. This installation replaces it.</source>
+        <extracomment>A label of about 420 x 40 px on the setup&apos;s page of choices. %1 is a folder.</extracomment>
+        <translation>Wakeprober är installerat i %1. Den här installationen ersätter det.</translation>
+    </message>
 </context>
 <context>
     <name>Wakeprobe</name>

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Cross-builds the Windows program, its driver and its setup program with
 # mingw-w64 (the win64 preset) and tests them under Wine in a private X
-# session: SetTopmost against a real window, then test_win32.py.
+# session: SetTopmost against a real window, then the program's, the signing's
+# and the setup's checks, each to its end whatever the one before found.
 # Usage: tests/win32/run.sh [OUTDIR]   (screenshots; default build/win64/screenshots)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -20,6 +21,20 @@ ls "$build"/Wakeprober-*-win64.{exe,zip}
 # An older version's setup program to upgrade from: the same files, labelled 0.9.0.
 (cd "$build" && cpack -G NSIS -B "$build/older" -D CPACK_PACKAGE_VERSION=0.9.0 \
     -D CPACK_PACKAGE_FILE_NAME=Wakeprober-0.9.0-win64 >/dev/null)
+# The setup program as the tests build it, whose restart with administrator
+# rights Wine, where every process has them, lets the tests steer.
+(cd "$build" && cpack -G NSIS -B "$build/elevation" -D CPACK_WAKEPROBER_TEST_ELEVATION=1 >/dev/null)
+# The setup program of the release before per-user installs (CPack's own
+# template: Program Files, no InstallLocation), built once from its commit,
+# for the new one to replace.
+earlier=ffdd8b4c846fc40436a02fa102ad49d0f8125e56
+if [ ! -f "$build/earlier/build/win64/Wakeprober-1.0.0-win64.exe" ]; then
+    rm -rf "$build/earlier" && mkdir -p "$build/earlier"
+    git archive "$earlier" | tar -x -C "$build/earlier"
+    (cd "$build/earlier" && export SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct "$earlier") &&
+        cmake --preset win64 -DBUILD_TESTING=OFF >/dev/null && cmake --build --preset win64 >/dev/null &&
+        cd build/win64 && cpack -G NSIS >/dev/null)
+fi
 # The X bell counter of the Linux tests, for this side.
 g++ -O1 -o "$build/bellwatch" tests/e2e/bellwatch.cpp -lX11
 
@@ -28,4 +43,8 @@ export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,m
 rm -rf "$WINEPREFIX"
 run_x() { tests/e2e/run-in-x.sh "$@"; }
 run_x wine "$build/tests/win32/tst_setwindowpos_win32.exe"
-run_x /usr/bin/python3 "$here/test_win32.py" "$build" "$build/bellwatch" "$out"
+status=0
+run_x /usr/bin/python3 "$here/test_program.py" "$build" "$build/bellwatch" "$out" || status=1
+run_x /usr/bin/python3 "$here/test_signing.py" "$build" || status=1
+run_x /usr/bin/python3 "$here/test_setup.py" "$build" "$out" || status=1
+exit $status
