@@ -2,7 +2,7 @@
 #include "buildlayout.h"
 
 #include "checkbox.h"
-#include "colours.h"
+#include "paint.h"
 #include "translated.h"
 
 #include <QFont>
@@ -71,7 +71,7 @@ Controls buildFromLayout(QWidget *window, const Layout::Window &layout)
         if (!c.accessibleName.empty())
             w->setAccessibleName(fromStd(translated(layout.name, c.accessibleName)));
         if (Layout::onHighlightText(c.kind))
-            setBackColour(w, HighlightTextColour);
+            paint(w, Colours::Surface::Caption);
         if (!c.fontFamily.empty())
             w->setFont(QFont(fromStd(c.fontFamily), c.fontPoints));
         controls.push_back(w);

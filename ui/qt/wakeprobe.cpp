@@ -4,10 +4,10 @@
 #include "bell.h"
 #include "buildlayout.h"
 #include "checkbox.h"
-#include "colours.h"
 #include "fitting.h"
 #include "form1.h"
 #include "module1.h"
+#include "paint.h"
 #include "translated.h"
 
 #include <QLabel>
@@ -20,7 +20,7 @@ Wakeprobe::Wakeprobe(QWidget *parent)
     : QWidget(parent)
     , m_cycle(*this, &Module1::SetTopmostInView, translatedCycleTexts())
 {
-    setBackColour(this, Layout::WakeprobeBackColour);
+    paint(this, Colours::Surface::MainWindow);
     buildControls();
     connectControls();
     m_cycle.load();
@@ -111,7 +111,7 @@ void Wakeprobe::setTitle(std::string_view title) { setWindowTitle(fromStd(title)
 WindowHandle Wakeprobe::hWnd() const { return static_cast<WindowHandle>(winId()); }
 void Wakeprobe::beep() { SystemBeep(); }
 
-void Wakeprobe::paintCheck2(Colour colour) { setBackColour(Check2, colour); }
+void Wakeprobe::paintCheck2(Colour colour) { paint(Check2, Colours::promptSurface(colour)); }
 
 void Wakeprobe::runTimer1(bool running)
 {

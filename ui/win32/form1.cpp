@@ -47,14 +47,14 @@ LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
             && LOWORD(wParam) == Layout::control(Layout::Help::Command1).id)
             DestroyWindow(hwnd);
         return 0;
-    case WM_CTLCOLORSTATIC: {
-        // The labels on the system colour for highlighted text, with dark text.
-        auto dc = reinterpret_cast<HDC>(wParam);
-        SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-        SetTextColor(dc, RGB(0, 0, 0));
-        readAsMade(reinterpret_cast<HWND>(lParam), dc);
-        return reinterpret_cast<LRESULT>(form->m_labelBrush.get());
-    }
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<LRESULT>(form->m_painter.control(reinterpret_cast<HDC>(wParam),
+            reinterpret_cast<HWND>(lParam), Colours::Surface::Caption));
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        form->m_painter.forget();
+        InvalidateRect(hwnd, nullptr, TRUE);
+        break;
     case WM_DPICHANGED:
         // Follow the monitor.
         setFonts(

@@ -3,6 +3,7 @@
 
 #include "font.h"
 #include "gdi.h"
+#include "paint.h"
 #include "system.h"
 
 // The help window: how to use the main window and a tip on lucid dreaming.
@@ -20,5 +21,5 @@ private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND m_hwnd;
     WindowFonts m_fonts;
-    Gdi<HBRUSH> m_labelBrush { CreateSolidBrush(GetSysColor(COLOR_HIGHLIGHTTEXT)) };
+    Painter m_painter;
 };

@@ -4,8 +4,8 @@
 #include "accessibility.h"
 #include "form1.h"
 #include "text.h"
-#include "translated.h"
 #include "toplevel.h"
+#include "translated.h"
 
 namespace {
 
@@ -22,8 +22,8 @@ int idOf(Layout::Main c) { return Layout::control(c).id; }
 
 HWND Wakeprobe::open(int showCommand)
 {
-    static Gdi<HBRUSH> background { CreateSolidBrush(Layout::WakeprobeBackColour) };
-    HWND hwnd = createTopLevel(ClassName, background.get());
+    // The background is painted on WM_ERASEBKGND, in the colours of the moment.
+    HWND hwnd = createTopLevel(ClassName, nullptr);
     if (hwnd == nullptr)
         return nullptr;
     attach(hwnd, new Wakeprobe(hwnd), &Wakeprobe::windowProc);
@@ -81,6 +81,14 @@ LRESULT Wakeprobe::handle(UINT message, WPARAM wParam, LPARAM lParam)
             = controlBrush(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
             return reinterpret_cast<LRESULT>(brush);
         break;
+    case WM_ERASEBKGND:
+        m_painter.window(reinterpret_cast<HDC>(wParam), m_hwnd, Colours::Surface::MainWindow);
+        return 1;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE: // high contrast turned on or off
+        m_painter.forget();
+        InvalidateRect(m_hwnd, nullptr, TRUE);
+        break;
     case WM_DPICHANGED:
         // Follow the monitor.
         setFonts(m_hwnd, Layout::Wakeprobe, followDpi(m_hwnd, Layout::Wakeprobe, wParam, lParam),
@@ -92,23 +100,16 @@ LRESULT Wakeprobe::handle(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(m_hwnd, message, wParam, lParam);
 }
 
-// Check boxes and labels on the system colour for highlighted text, the prompt
-// box white or green, each with dark text; text boxes and buttons as the system draws them.
+// Check boxes and labels, the prompt box in the colour the cycle gave it;
+// text boxes and buttons as the system draws them.
 HBRUSH Wakeprobe::controlBrush(HWND child, HDC dc)
 {
     const Layout::Control *c = byId(Layout::Wakeprobe, GetDlgCtrlID(child));
     if (c == nullptr || !Layout::onHighlightText(c->kind))
         return nullptr;
-    HBRUSH brush = GetSysColorBrush(COLOR_HIGHLIGHTTEXT);
-    COLORREF colour = GetSysColor(COLOR_HIGHLIGHTTEXT);
-    if (c == &Layout::control(Layout::Main::Check2) && !isSystemColour(check2BackColour())) {
-        brush = check2BackColour() == Green ? m_green.get() : m_white.get();
-        colour = check2BackColour() == Green ? Green : White;
-    }
-    SetBkColor(dc, colour);
-    SetTextColor(dc, IsWindowEnabled(child) ? RGB(0, 0, 0) : GetSysColor(COLOR_GRAYTEXT));
-    readAsMade(child, dc);
-    return brush;
+    return m_painter.control(dc, child,
+        c == &Layout::control(Layout::Main::Check2) ? Colours::promptSurface(check2BackColour())
+                                                    : Colours::Surface::Caption);
 }
 
 std::string Wakeprobe::text2() const { return narrow(windowText(control(Layout::Main::Text2))); }

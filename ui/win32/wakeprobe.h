@@ -3,6 +3,7 @@
 
 #include "font.h"
 #include "gdi.h"
+#include "paint.h"
 #include "system.h"
 
 #include "controls.h"
@@ -50,7 +51,6 @@ private:
 
     HWND m_hwnd;
     WindowFonts m_fonts;
-    Gdi<HBRUSH> m_white { CreateSolidBrush(White) };
-    Gdi<HBRUSH> m_green { CreateSolidBrush(Green) };
+    Painter m_painter;
     ReminderCycle m_cycle;
 };
