@@ -51,12 +51,14 @@ LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
             && LOWORD(wParam) == Layout::find(Layout::Form1, "Command1")->id)
             DestroyWindow(hwnd);
         return 0;
+    case WM_DRAWITEM:
+        drawFromTheRight(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+        return TRUE;
     case WM_CTLCOLORSTATIC: {
         // The labels on the system colour for highlighted text, with dark text.
         auto dc = reinterpret_cast<HDC>(wParam);
         SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
         SetTextColor(dc, RGB(0, 0, 0));
-        readAsMade(reinterpret_cast<HWND>(lParam), dc);
         return reinterpret_cast<LRESULT>(form->m_labelBrush.get());
     }
     case WM_DPICHANGED:

@@ -86,6 +86,9 @@ LRESULT Wakeprobe::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam == Timer1)
             timer1Tick();
         return 0;
+    case WM_DRAWITEM:
+        drawFromTheRight(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+        return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         if (HBRUSH brush
@@ -121,7 +124,6 @@ HBRUSH Wakeprobe::controlBrush(HWND child, HDC dc)
     }
     SetBkColor(dc, colour);
     SetTextColor(dc, IsWindowEnabled(child) ? RGB(0, 0, 0) : GetSysColor(COLOR_GRAYTEXT));
-    readAsMade(child, dc);
     return brush;
 }
 

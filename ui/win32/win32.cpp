@@ -58,6 +58,45 @@ ControlClass controlClass(Layout::Kind kind)
     return {};
 }
 
+// Where a label that reads from the right draws its lines: a pixel clear of its
+// top and right edges, where Wine's smoothing spreads the ink of the tallest
+// Arabic letters and of a line's rightmost glyph past the font's box.
+RECT fromTheRightRoom(HWND label, UINT dpi)
+{
+    RECT r {};
+    GetClientRect(label, &r);
+    const int pixel = MulDiv(1, int(dpi), 96);
+    r.top += pixel;
+    r.right -= pixel;
+    return r;
+}
+
+// The text's lines as DrawText's word break makes them: each paragraph broken
+// at the blank before the first word that would pass the width.
+std::vector<std::wstring> wrappedLines(HDC dc, std::wstring_view text, int width)
+{
+    std::vector<std::wstring> lines;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find(L'\n', start), text.size());
+        std::wstring line;
+        for (std::size_t at = start; at < end;) {
+            const std::size_t next = std::min(text.find(L' ', at), end);
+            const std::wstring word(text.substr(at, next - at));
+            const std::wstring longer = line.empty() ? word : line + L' ' + word;
+            SIZE size {};
+            GetTextExtentPoint32W(dc, longer.c_str(), int(longer.size()), &size);
+            const bool full = size.cx > width && !line.empty();
+            if (full)
+                lines.push_back(line);
+            line = full ? word : longer;
+            at = next + 1;
+        }
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
 // Where a control's text must fit: a check box's caption beside its box, an
 // edit box's one line within its frame and margins, a button's within its edges.
 RECT textRoom(HWND control, Layout::Kind kind, UINT dpi)
@@ -75,6 +114,8 @@ RECT textRoom(HWND control, Layout::Kind kind, UINT dpi)
         InflateRect(&r, -px(4), -px(2));
         break;
     case Layout::Kind::Label:
+        if ((GetWindowLongPtrW(control, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0)
+            r = fromTheRightRoom(control, dpi);
         break;
     }
     return r;
@@ -125,6 +166,8 @@ void createControls(HWND parent, const Layout::Window &layout, UINT dpi)
         // right-aligned and reading from the right by their own styles: the
         // reading order a mirrored control's text gets from the mirroring is
         // not what every system gives it (under Wine a typed 0.05 shows as 05.0).
+        // The labels draw themselves (drawFromTheRight): Wine's own right-aligned
+        // text ends short of the right edge once Arabic is shaped.
         const bool readsFromTheRight
             = (GetWindowLongPtrW(parent, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0
             && (c.kind == Layout::Kind::TextBox || c.kind == Layout::Kind::Label);
@@ -132,7 +175,7 @@ void createControls(HWND parent, const Layout::Window &layout, UINT dpi)
         if (readsFromTheRight) {
             exStyle |= WS_EX_RIGHT | WS_EX_RTLREADING;
             if (c.kind == Layout::Kind::Label)
-                style = (style & ~DWORD(SS_LEFT)) | SS_RIGHT;
+                style = (style & ~DWORD(SS_TYPEMASK)) | SS_OWNERDRAW;
         }
         HWND hwnd = CreateWindowExW(exStyle, cls.name,
             widen(translated(layout.name, c.text)).c_str(), style, twipsToPixels(left, dpi),
@@ -343,10 +386,30 @@ void nameControls(HWND window, const Layout::Window &layout)
             setAccessibleName(GetDlgItem(window, c.id), translated(layout.name, c.accessibleName));
 }
 
-void readAsMade(HWND control, HDC dc)
+void drawFromTheRight(const DRAWITEMSTRUCT &item)
 {
-    if ((GetWindowLongPtrW(control, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0)
-        SetTextAlign(dc, GetTextAlign(dc) | TA_RTLREADING);
+    HWND label = item.hwndItem;
+    // In the colours the window gives its labels.
+    auto *brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(GetParent(label), WM_CTLCOLORSTATIC, WPARAM(item.hDC), LPARAM(label)));
+    FillRect(item.hDC, &item.rcItem, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    const RECT room = fromTheRightRoom(label, GetDpiForWindow(label));
+    HGDIOBJ old
+        = SelectObject(item.hDC, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    SetBkMode(item.hDC, TRANSPARENT);
+    // Each line ends at the edge where its shaped text ends: the system
+    // places it by its end.
+    SetTextAlign(item.hDC, TA_RIGHT | TA_TOP | TA_RTLREADING);
+    TEXTMETRICW metrics {};
+    GetTextMetricsW(item.hDC, &metrics);
+    int y = room.top;
+    for (const std::wstring &line :
+        wrappedLines(item.hDC, windowText(label), room.right - room.left)) {
+        ExtTextOutW(item.hDC, room.right, y, ETO_CLIPPED | ETO_RTLREADING, &item.rcItem,
+            line.c_str(), UINT(line.size()), nullptr);
+        y += metrics.tmHeight;
+    }
+    SelectObject(item.hDC, old);
 }
 
 void windowOpened() { ++windowCount; }

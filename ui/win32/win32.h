@@ -92,10 +92,9 @@ template <typename T> void attach(HWND hwnd, T *object, WNDPROC windowProc)
     windowOpened();
 }
 
-// On WM_CTLCOLORSTATIC: a label made to read from the right (WS_EX_RTLREADING)
-// is drawn so, on the device context it paints with, which is where Wine
-// looks for the reading order of a static control's text.
-void readAsMade(HWND control, HDC dc);
+// On WM_DRAWITEM: a label made to read from the right (WS_EX_RTLREADING) draws
+// its text, wrapped as DrawText wraps it, each line ending at its right edge.
+void drawFromTheRight(const DRAWITEMSTRUCT &item);
 
 // Names a control for screen readers where the label does not precede it;
 // nameControls names each control that the layout gives a name of its own.
