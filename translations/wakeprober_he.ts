@@ -49,7 +49,7 @@ Please report faults and send suggestions through the project&apos;s issue track
         <translation>התוכנה Wakeprober מזכירה לכם במהלך היום, במרווחי זמן שתקבעו, לבדוק אם אתם חולמים. ההרגל עובר אל השינה ועוזר לכם לחלום חלומות צלולים.
 לחצו על התיבה הימנית העליונה, &quot;התחלת בדיקת מציאות&quot;, כדי להפעיל את הטיימר; לחצו עליה שוב, כשכתוב בה &quot;עצירת בדיקת מציאות&quot;, כדי להשהות אותו.
 כשהזמן נגמר, התיבה השנייה מלמעלה מהבהבת וקוראת לכם לבצע בדיקת מציאות; אם &quot;צפצוף בעת ההתראה&quot; מסומן, היא גם מצפצפת. לחצו על התיבה המהבהבת או המתינו לאיפוס האוטומטי.
-סמנו את &quot;החלון לחזית בעת ההתראה&quot; כדי שהחלון יופיע מעל כל החלונות הפתוחים האחרים בעת ההתראה.
+סמנו את &quot;החלון לחזית בהתראה&quot; כדי שהחלון יופיע מעל כל החלונות הפתוחים האחרים בעת ההתראה.
 הקלידו את מספר הדקות בין בדיקה לבדיקה בשדה שליד &quot;דקות עד ההתראה&quot; (ברירת מחדל: 30; עם נקודה עשרונית: 0.5).
 הקלידו כמה פעמים התיבה תהבהב ותצפצף בשדה שליד &quot;הבהובים עד איפוס&quot; (ברירת מחדל: 20).
 לחצו על &quot;יציאה&quot; כדי לסגור את התוכנה.
@@ -175,7 +175,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>החלון לחזית בעת ההתראה</translation>
+        <translation>החלון לחזית בהתראה</translation>
     </message>
     <message>
         <source>Help</source>

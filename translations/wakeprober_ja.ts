@@ -49,7 +49,7 @@ Please report faults and send suggestions through the project&apos;s issue track
         <translation>Wakeprober は日中、設定した間隔で、夢を見ていないか確かめるよう知らせます。習慣になると睡眠中にも続き、明晰夢の助けになります。
 左上の「スタート」をクリックするとタイマーが始まり、「ストップ」に変わった同じ枠をもう一度クリックすると一時停止します。
 時間になると上から 2 番目の枠が点滅してチェックを促し、「音で通知」がオンならビープ音も鳴ります。点滅する枠をクリックするか、自動リセットを待ちます。
-「通知時に前面へ」をオンにすると、通知時にウィンドウが前に出ます。
+「前面に出す」をオンにすると、通知時にウィンドウが前に出ます。
 次のチェックまでの間隔は「間隔（分）」の横に半角数字で入力します（既定値 30、小数点はピリオド：0.5）。
 自動リセットまでの点滅回数は「点滅回数」の横に入力します（既定値 20）。
 「終了」をクリックするとプログラムを閉じます。
@@ -176,7 +176,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>通知時に前面へ</translation>
+        <translation>前面に出す</translation>
     </message>
     <message>
         <source>Help</source>

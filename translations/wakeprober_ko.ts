@@ -49,7 +49,7 @@ Please report faults and send suggestions through the project&apos;s issue track
         <translation>Wakeprober는 낮 동안 설정한 간격마다 꿈을 꾸고 있는지 확인하도록 알려 줍니다. 이 현실 확인이 습관이 되면 잠든 뒤에도 이어져 자각몽을 꾸는 데 도움이 됩니다.
 왼쪽 위의 ‘현실 확인 시작’ 상자를 클릭하면 타이머가 시작되고, ‘현실 확인 중지’로 바뀐 상자를 다시 클릭하면 일시 중지됩니다.
 시간이 되면 위에서 두 번째 상자가 깜박이며 현실 확인을 하라고 알립니다. ‘소리로 알림’을 선택하면 삐 소리도 납니다. 깜박이는 상자를 클릭하거나 자동 초기화를 기다리세요.
-‘알림 시 창 띄우기’를 선택하면 그때 창이 다른 모든 창의 앞으로 나옵니다.
+‘알림 시 앞으로’를 선택하면 그때 창이 다른 모든 창의 앞으로 나옵니다.
 현실 확인 사이의 간격은 ‘알림 간격(분)’ 옆 칸에 숫자로 입력합니다(기본값 30, 소수점은 마침표: 0.5).
 자동 초기화까지 깜박이고 삐 소리를 낼 횟수는 ‘깜박임 횟수’ 옆 칸에 입력합니다(기본값 20).
 프로그램을 닫으려면 ‘종료’를 클릭하세요.
@@ -174,7 +174,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>알림 시 창 띄우기</translation>
+        <translation>알림 시 앞으로</translation>
     </message>
     <message>
         <source>Help</source>

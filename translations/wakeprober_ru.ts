@@ -60,7 +60,7 @@ Please report faults and send suggestions through the project&apos;s issue track
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>Советы по осознанным снам:
-Многие сайты объясняют, что такое осознанный сон и как его увидеть; найдите их поиском в интернете. Один из главных методов — часто проверять днём, не спите ли вы, например идёт ли время последовательно, чего во сне не бывает: посмотрите на часы, подождите пару секунд и посмотрите снова.</translation>
+Многие сайты объясняют, что такое осознанный сон и как его увидеть; найдите их поиском в интернете. Один из главных методов — часто проверять днём, не сон ли это, например идёт ли время последовательно, чего во сне не бывает: посмотрите на часы, подождите пару секунд и посмотрите снова.</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>

@@ -60,7 +60,7 @@ Please report faults and send suggestions through the project&apos;s issue track
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>Поради щодо усвідомлених сновидінь:
-Багато сайтів пояснюють, що таке усвідомлене сновидіння і як його побачити; пошукайте в інтернеті «усвідомлений сон», щоб їх знайти. Один із головних методів — удень часто перевіряти, чи ви не спите, наприклад чи рівно тече час, чого уві сні не буває: подивіться на годинник, зачекайте кілька секунд і подивіться знову.</translation>
+Багато сайтів пояснюють, що таке усвідомлене сновидіння і як його побачити; пошукайте в інтернеті «усвідомлений сон», щоб їх знайти. Один із головних методів — удень часто перевіряти, чи це не сон, наприклад чи рівно тече час, чого уві сні не буває: подивіться на годинник, зачекайте кілька секунд і подивіться знову.</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>
