@@ -15,7 +15,7 @@ tests/e2e/run-in-x.sh /usr/bin/python3 bench/ticks.py $b/ui/qt/wakeprober $b/ben
 # The Windows program under Wine, next to a bare Win32 window (about 3 minutes).
 cmake --preset win64 >/dev/null
 cmake --build --preset win64
-export WINEPREFIX=$PWD/build/win64/benchprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$PWD/build/win64/benchprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 rm -rf "$WINEPREFIX"
 tests/e2e/run-in-x.sh /usr/bin/python3 bench/cost_win32.py build/win64/ui/win32/wakeprober.exe \
     build/win64/bench/bare_window_win32.exe $b/bench/xwait

@@ -23,13 +23,16 @@ build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools libx
 # and its manual page, git, faketime and diffoscope to build a commit again
 # later and show what differs, and osslsigncode and openssl to sign the
 # Windows files with a throwaway certificate, also from a key on a SoftHSM
-# token through OpenSSL's pkcs11 engine.
+# token through OpenSSL's pkcs11 engine. The interface fonts of KDE Plasma
+# (Noto Sans) and GNOME (Cantarell), which the windows are checked to fit in
+# beside Debian's DejaVu Sans.
 test_pkgs=(xvfb xauth openbox mutter weston xwayland xdotool x11-utils imagemagick libx11-dev
     libxdamage-dev xclip
     python3-pyatspi at-spi2-core dbus locales pulseaudio pulseaudio-utils
     clang libbenchmark-dev g++-mingw-w64-x86-64-win32 wine wine64 nsis
     desktop-file-utils appstream dpkg-dev file lintian man-db devscripts diffoscope-minimal
-    git faketime osslsigncode openssl softhsm2 libengine-pkcs11-openssl)
+    git faketime osslsigncode openssl softhsm2 libengine-pkcs11-openssl fonts-noto-core
+    fonts-cantarell)
 
 case "$what" in
 build) pkgs=("${build_pkgs[@]}") ;;

@@ -3,9 +3,12 @@
 """Every catalogue is whole: it has every text that the sources mark, as lupdate finds
 them now, and no other; none is unfinished; each keeps its source's placeholders, line
 breaks (the help's paragraphs), blanks at either end (the countdown's prefix) and
-closing semicolon (the desktop's keywords). And every translation reaches the files the
-build makes from the catalogues, where the tools would leave out one they cannot match:
-the desktop entry, the metainfo and the Win32 string tables.
+closing semicolon (the desktop's keywords). Each speaks of one thing by one name: the
+terms of its phrase book wherever the English names their thing, and none of the words
+the phrase book rules out; and the help quotes each caption of the main window as the
+window shows it. And every translation reaches the files the build makes from the
+catalogues, where the tools would leave out one they cannot match: the desktop entry,
+the metainfo and the Win32 string tables.
 Usage: check_translations.py LUPDATE DESKTOP METAINFO STRING_TABLES WIN32_LANGUAGES SOURCE...
 (exits 1 on any fault)"""
 import configparser
@@ -42,6 +45,56 @@ def faults(source, translation):
     if source.endswith(";") != translation.endswith(";"):
         found.append("the closing semicolon")
     return found
+
+
+# The things every catalogue names by one term each (its phrase book's concepts).
+CONCEPTS = ("the reality check", "reset", "the prompt box", "a flash or beep", "the beep",
+            "the interval", "the time is up", "to the front", "click", "quit", "close")
+# The help window's button says Exit but only closes the help window: it is read
+# against the terms as what it does.
+READ_AS = {("Form1", "Exit"): "Close"}
+
+
+def friendly(text):
+    """Lower case, words apart, as Qt Linguist matches a phrase book's sources."""
+    return " ".join(re.sub(r"[\W_]+", " ", text.casefold()).split())
+
+
+def names(english, source):
+    """Whether the English names a source's words, whole (or with a plural s)."""
+    return re.search(r"(?<!\w)%ss?(?!\w)" % re.escape(friendly(source)), friendly(english))
+
+
+def terms(catalogue):
+    """Where the catalogue does not speak of a thing by its phrase book's term."""
+    book = catalogue.phrase_book()
+    if book is None:
+        return ["no phrase book of its terms"]
+    found = [] if book.language == catalogue.language else [
+        "the phrase book is %s's" % book.language]
+    concepts = book.concepts()
+    found += ["no term for %s in the phrase book" % c for c in CONCEPTS if c not in concepts]
+    for (context, english), (translation, _) in sorted(catalogue.messages.items()):
+        text = translation.casefold()
+        for concept, (sources, targets, never) in sorted(concepts.items()):
+            if (any(names(READ_AS.get((context, english), english), s) for s in sources)
+                    and not any(t.casefold() in text for t in targets)):
+                found.append("%r: %s not as %s" % (english[:40], concept, " or ".join(
+                    sorted(targets))))
+            # The menu's search words (ending in ";") list other names on purpose.
+            found += ["%r: %r, a word ruled out" % (english[:40], w) for w in sorted(never)
+                      if w.casefold() in text and not english.endswith(";")]
+    return found
+
+
+def quoted(catalogue):
+    """The main window's captions that the help quotes, where the help does not quote them
+    as the main window shows them."""
+    instructions = next(key for key in catalogue.messages if key[0] == "Form1" and "\n" in key[1])
+    return ["the help does not quote %r as %r" % (english, catalogue(context, english))
+            for context, english in sorted(catalogue.messages) if context == "Wakeprobe"
+            and re.search(r"(?<!\w)%s(?!\w)" % re.escape(english), instructions[1])
+            and catalogue(context, english) not in catalogue(*instructions)]
 
 
 def desktop_texts(desktop, metainfo):
@@ -147,6 +200,7 @@ def main(lupdate, desktop, metainfo, script, languages, *sources):
                 problems.append("unfinished: %r" % (key,))
             else:
                 problems += ["%r: %s" % (key, f) for f in faults(key[1], translation)]
+        problems += terms(catalogue) + quoted(catalogue)
         problems += generated(catalogue, texts, translated, tables, pages, languages)
         name = os.path.basename(catalogue.path)
         if problems:
@@ -154,7 +208,7 @@ def main(lupdate, desktop, metainfo, script, languages, *sources):
             print("FAIL %s\n  %s" % (name, "\n  ".join(problems)))
         else:
             passed += 1
-            print("ok   %s: %d texts, in the desktop files and the string tables"
+            print("ok   %s: %d texts in its terms, in the desktop files and the string tables"
                   % (name, len(catalogue.messages)))
     print("%d passed, %d failed" % (passed, failed))
     return 1 if failed or not passed else 0

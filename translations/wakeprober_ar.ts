@@ -26,12 +26,12 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>يعد Wakeprober عدا تنازليا لمدة تختارها، ثم ينبهك، بمربع وامض وصفير اختياري وبإظهار نافذته أمام كل النوافذ الأخرى، إلى أن تتوقف لحظة وتتحقق مما إذا كنت مستيقظا أم تحلم. وحين يصبح هذا الاختبار عادة في النهار، ينتقل إلى أحلامك ويساعدك على رؤية أحلام واعية في الليل.</translation>
+        <translation>يعد Wakeprober عدا تنازليا لفترة تختارها، ثم يدعوك، بمربع وامض وصفير اختياري وبإظهار نافذته أمام كل النوافذ الأخرى، إلى التوقف لحظة والتحقق مما إذا كنت مستيقظا أم تحلم. وحين يصبح اختبار الواقع عادة في النهار، ينتقل إلى أحلامك ويساعدك على رؤية أحلام واعية في الليل.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
         <extracomment>The caption of the screenshot in the software centre.</extracomment>
-        <translation>النافذة الرئيسية تطلب منك إجراء الاختبار</translation>
+        <translation>النافذة الرئيسية تطلب منك إجراء اختبار الواقع</translation>
     </message>
 </context>
 <context>
@@ -47,11 +47,11 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>يذكرك Wakeprober خلال النهار، على فترات تحددها أنت، بأن تتحقق مما إذا كنت تحلم. وتنتقل هذه العادة إلى نومك فتساعدك على رؤية أحلام واعية.
-انقر المربع الأعلى على اليمين، «ابدأ فحص اليقظة»، لتشغيل المؤقت، وانقره مجددا، وقد صار «أوقف فحص اليقظة»، لإيقافه مؤقتا.
-عند انتهاء الوقت يومض المربع الثاني من الأعلى ويطلب منك فحص يقظتك، ويصدر صفيرا أيضا إذا حددت «صفير عند التنبيه». انقر المربع الوامض، أو انتظر إعادة الضبط التلقائية.
-حدد «النافذة في المقدمة عند التنبيه» لتظهر النافذة أمام كل النوافذ المفتوحة الأخرى عند التنبيه.
-اكتب الدقائق بين فحص وآخر في الحقل بجوار «دقائق حتى التنبيه» (الافتراضي 30؛ بأرقام لاتينية ونقطة عشرية: 0.5).
-اكتب عدد مرات الوميض والصفير في الحقل بجوار «ومضات حتى إعادة الضبط» (الافتراضي 20).
+انقر المربع الأعلى على اليمين، «ابدأ اختبار الواقع»، لتشغيل المؤقت، وانقره مجددا، وقد صار «أوقف اختبار الواقع»، لإيقافه مؤقتا.
+عند انتهاء الوقت يومض المربع الثاني من الأعلى ويطلب منك إجراء اختبار الواقع، ويصدر صفيرا أيضا إذا حددت «صفير عند التنبيه». انقر المربع الوامض، أو انتظر إعادة الضبط التلقائية.
+حدد «النافذة إلى الأمام عند التنبيه» لتظهر النافذة أمام كل النوافذ المفتوحة الأخرى عند التنبيه.
+اكتب الدقائق بين اختبار وآخر في الحقل بجوار «دقائق حتى التنبيه» (القيمة الافتراضية 30؛ بأرقام لاتينية ونقطة عشرية: 0.5).
+اكتب عدد مرات الوميض والصفير في الحقل بجوار «ومضات حتى إعادة الضبط» (القيمة الافتراضية 20).
 انقر «خروج» لإغلاق البرنامج.
 يُرجى الإبلاغ عن الأخطاء وإرسال الاقتراحات عبر متتبع المشكلات في المشروع.</translation>
     </message>
@@ -91,7 +91,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Choose who can use Wakeprober and whether it starts by itself.</source>
         <extracomment>Below that title: one short sentence.</extracomment>
-        <translation>اختر من يمكنه استخدام Wakeprober، وهل يبدأ تلقائيًا.</translation>
+        <translation>اختر من يمكنه استخدام Wakeprober، وهل يبدأ تلقائيا.</translation>
     </message>
     <message>
         <source>Only for me (no administrator rights needed)</source>
@@ -139,23 +139,23 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>افحص يقظتك. انقر لإعادة الضبط</translation>
+        <translation>حان اختبار الواقع. انقر لإعادة الضبط</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>ابدأ فحص اليقظة</translation>
+        <translation>ابدأ اختبار الواقع</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>أوقف فحص اليقظة</translation>
+        <translation>أوقف اختبار الواقع</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>
         <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
         <translatorcomment>Ends in a blank, U+200E LEFT-TO-RIGHT MARK and the kept blank: the number after it then reads as a number, &quot;-1&quot; with its minus on the left, in this right-to-left line.</translatorcomment>
-        <translation>ثوان حتى الفحص: ‎ </translation>
+        <translation>ثوان حتى الاختبار: ‎ </translation>
     </message>
     <message>
         <source>Minutes till timer triggers</source>
@@ -190,7 +190,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>النافذة في المقدمة عند التنبيه</translation>
+        <translation>النافذة إلى الأمام عند التنبيه</translation>
     </message>
     <message>
         <source>Help</source>

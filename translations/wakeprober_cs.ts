@@ -47,12 +47,12 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober vám během dne v intervalech, které si nastavíte, připomíná, abyste si ověřili, zda nesníte. Návyk se přenese do spánku a pomáhá k lucidním snům.
-Klepnutím na pole vlevo nahoře, „Spustit test“, spustíte odpočet; dalším klepnutím, nyní na „Zastavit test“, jej pozastavíte.
-Když čas vyprší, druhé pole začne blikat a vyzve vás k testu; je-li zaškrtnuto „Zvuk při upozornění“, také pípá. Klepněte na blikající pole, nebo počkejte na automatický restart.
+Kliknutím na pole vlevo nahoře, „Spustit test“, spustíte odpočet; dalším kliknutím, nyní na „Zastavit test“, jej pozastavíte.
+Když čas vyprší, druhé pole začne blikat a vyzve vás k testu; je-li zaškrtnuto „Pípnutí při upozornění“, také pípá. Klikněte na blikající pole, nebo počkejte na automatické vynulování.
 Zaškrtnete-li „Okno do popředí při upozornění“, okno se pak přesune před všechna ostatní.
 Počet minut mezi testy zadejte do pole vedle „Minut do upozornění“ (výchozí 30; s desetinnou tečkou: 0.5).
-Kolikrát má druhé pole bliknout a pípnout, zadejte do pole vedle „Signálů do restartu“ (výchozí 20).
-Tlačítkem „Ukončit“ program zavřete.
+Kolikrát má druhé pole bliknout a pípnout, zadejte do pole vedle „Signálů do vynulování“ (výchozí 20).
+Kliknutím na „Ukončit“ program zavřete.
 Chyby a návrhy prosím hlaste v systému pro sledování problémů projektu.</translation>
     </message>
     <message>
@@ -139,7 +139,8 @@ Mnoho webů vysvětluje, co je lucidní sen a jak ho zažít; najdete je, když 
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>Proveďte test! Klepnutí restartuje odpočet</translation>
+        <translatorcomment>Short for &quot;Čas na test! Kliknutím vynulujete odpočet&quot;, which does not fit the box at English&apos;s font size.</translatorcomment>
+        <translation>Čas na test! Kliknutím vynulujete</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -164,7 +165,7 @@ Mnoho webů vysvětluje, co je lucidní sen a jak ho zažít; najdete je, když 
     <message>
         <source>Flashes/Beeps till auto reset</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>Signálů do restartu</translation>
+        <translation>Signálů do vynulování</translation>
     </message>
     <message>
         <source>Interval or limit too large</source>
@@ -184,7 +185,7 @@ Mnoho webů vysvětluje, co je lucidní sen a jak ho zažít; najdete je, když 
     <message>
         <source>Beep when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 62 px, four short lines at most.</extracomment>
-        <translation>Zvuk při upozornění</translation>
+        <translation>Pípnutí při upozornění</translation>
     </message>
     <message>
         <source>Window to front when timer triggers</source>
@@ -194,6 +195,7 @@ Mnoho webů vysvětluje, co je lucidní sen a jak ho zažít; najdete je, když 
     <message>
         <source>Help</source>
         <extracomment>A button of about 50 x 37 px.</extracomment>
+        <translatorcomment>&quot;Nápověda&quot; does not fit the button at English&apos;s font size.</translatorcomment>
         <translation>Pomoc</translation>
     </message>
     <message>

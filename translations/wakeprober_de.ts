@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober zählt eine Zeitspanne Ihrer Wahl herunter und fordert Sie dann mit einem blinkenden Feld, auf Wunsch einem Signalton und seinem Fenster vor allen anderen auf, kurz innezuhalten und zu prüfen, ob Sie wach sind oder träumen. Tagsüber zur Gewohnheit geworden, setzt sich der Realitätscheck in Ihren Träumen fort und verhilft Ihnen nachts zu Klarträumen.</translation>
+        <translation>Wakeprober zählt ein Intervall Ihrer Wahl herunter und fordert Sie dann mit einem blinkenden Feld, auf Wunsch einem Signalton und seinem Fenster vor allen anderen auf, kurz innezuhalten und zu prüfen, ob Sie wach sind oder träumen. Tagsüber zur Gewohnheit geworden, setzt sich der Realitätscheck in Ihren Träumen fort und verhilft Ihnen nachts zu Klarträumen.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -46,14 +46,14 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober erinnert Sie tagsüber in Abständen, die Sie festlegen, daran, zu prüfen, ob Sie träumen. Die Gewohnheit überträgt sich in den Schlaf und verhilft Ihnen zu Klarträumen.
-Klicken Sie auf das Feld oben links, „Wachprobe starten“, um den Timer zu starten; ein zweiter Klick, nun auf „Wachprobe anhalten“, hält ihn an.
-Ist die Zeit um, blinkt das zweite Feld und fordert zur Wachprobe auf; mit „Signalton bei Ablauf“ piept es auch. Klicken Sie auf das Feld oder warten Sie auf den automatischen Neustart.
+        <translation>Wakeprober erinnert Sie tagsüber in Intervallen, die Sie festlegen, daran, zu prüfen, ob Sie träumen. Die Gewohnheit überträgt sich in den Schlaf und verhilft Ihnen zu Klarträumen.
+Klicken Sie auf das Feld oben links, „Check starten“, um den Timer zu starten; ein zweiter Klick, nun auf „Check anhalten“, hält ihn an.
+Ist die Zeit um, blinkt das zweite Feld und fordert zum Realitätscheck auf; mit „Signalton bei Ablauf“ piept es auch. Klicken Sie auf das blinkende Feld oder warten Sie auf das automatische Zurücksetzen.
 Mit „Fenster nach vorn bei Ablauf“ kommt das Fenster dann vor alle anderen.
-Geben Sie die Minuten zwischen den Wachproben in das Feld neben „Minuten bis zum Ablauf“ ein (anfangs 30; Punkt statt Komma: 0.5).
-Geben Sie in das Feld neben „Signale bis Neustart“ ein, wie oft es blinkt und piept (anfangs 20).
+Geben Sie die Minuten zwischen zwei Realitätschecks in das Feld neben „Minuten bis zum Ablauf“ ein (anfangs 30; Punkt statt Komma: 0.5).
+Geben Sie in das Feld neben „Signale bis Zurücksetzen“ ein, wie oft es blinkt und piept (anfangs 20).
 „Beenden“ schließt das Programm.
-Fehler und Vorschläge melden Sie bitte im Issue-Tracker des Projekts.</translation>
+Fehler und Vorschläge melden Sie bitte im Fehlerverfolgungssystem des Projekts.</translation>
     </message>
     <message>
         <source>Lucid Deam Tips:
@@ -70,6 +70,7 @@ Viele Websites erklären, was ein Klartraum ist und wie man ihn erlebt; eine Web
     <message>
         <source>Exit</source>
         <extracomment>The help window&apos;s button, of about 45 x 29 px.</extracomment>
+        <translatorcomment>OK, the platform&apos;s own label: &quot;Schließen&quot; does not fit the button at English&apos;s font size.</translatorcomment>
         <translation>OK</translation>
     </message>
 </context>
@@ -111,7 +112,7 @@ Viele Websites erklären, was ein Klartraum ist und wie man ihn erlebt; eine Web
     <message>
         <source>Wakeprober is running. Close it, then click Retry.</source>
         <extracomment>A message box with the buttons Retry and Cancel; name the Retry button as Windows does.</extracomment>
-        <translation>Wakeprober läuft. Beenden Sie es und klicken Sie dann auf „Wiederholen“.</translation>
+        <translation>Wakeprober läuft. Schließen Sie es und klicken Sie dann auf „Wiederholen“.</translation>
     </message>
     <message>
         <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
@@ -139,22 +140,23 @@ Viele Websites erklären, was ein Klartraum ist und wie man ihn erlebt; eine Web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>Wachprobe machen! Klick startet neu</translation>
+        <translatorcomment>&quot;Check&quot; is the short form of &quot;Realitätscheck&quot;, where room is short.</translatorcomment>
+        <translation>Zeit für den Check! Klick setzt zurück</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Wachprobe starten</translation>
+        <translation>Check starten</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Wachprobe anhalten</translation>
+        <translation>Check anhalten</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>
         <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
-        <translation>Sek. bis zur Wachprobe </translation>
+        <translation>Sek. bis zum Check </translation>
     </message>
     <message>
         <source>Minutes till timer triggers</source>
@@ -164,7 +166,7 @@ Viele Websites erklären, was ein Klartraum ist und wie man ihn erlebt; eine Web
     <message>
         <source>Flashes/Beeps till auto reset</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>Signale bis Neustart</translation>
+        <translation>Signale bis Zurücksetzen</translation>
     </message>
     <message>
         <source>Interval or limit too large</source>

@@ -11,7 +11,7 @@
     <message>
         <source>Reminds you at intervals to check whether you are dreaming</source>
         <extracomment>The desktop entry&apos;s Comment, shown as a tooltip in menus: one short sentence.</extracomment>
-        <translation>Te recuerda, en los intervalos que elijas, que compruebes si estás soñando</translation>
+        <translation>Le recuerda, en los intervalos que elija, que compruebe si está soñando</translation>
     </message>
     <message>
         <source>lucid;dream;reality check;reminder;timer;</source>
@@ -21,17 +21,17 @@
     <message>
         <source>Reminds you to check whether you are dreaming</source>
         <extracomment>The software centre&apos;s one-line summary, without a full stop.</extracomment>
-        <translation>Te recuerda que compruebes si estás soñando</translation>
+        <translation>Le recuerda que compruebe si está soñando</translation>
     </message>
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober cuenta hacia atrás el intervalo que elijas y después te avisa, con un recuadro que parpadea, un pitido opcional y su ventana delante de todas las demás, para que te detengas un momento y compruebes si estás despierto o soñando. Convertida en hábito durante el día, la comprobación pasa a tus sueños y te ayuda a tener sueños lúcidos por la noche.</translation>
+        <translation>Wakeprober cuenta hacia atrás el intervalo que elija y después le avisa, con un recuadro que parpadea, un pitido opcional y su ventana delante de todas las demás, para que se detenga un momento y compruebe si está despierto o soñando. Convertida en hábito durante el día, la prueba pasa a sus sueños y le ayuda a tener sueños lúcidos por la noche.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
         <extracomment>The caption of the screenshot in the software centre.</extracomment>
-        <translation>La ventana principal pidiendo una prueba</translation>
+        <translation>La ventana principal pide hacer la prueba</translation>
     </message>
 </context>
 <context>
@@ -46,21 +46,21 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober te recuerda durante el día, en los intervalos que elijas, que compruebes si estás soñando. El hábito pasa a tus sueños y te ayuda a tener sueños lúcidos.
-Pulsa la casilla de arriba a la izquierda, «Iniciar prueba», para poner en marcha el temporizador; púlsala de nuevo, ahora «Pausar prueba», para pausarlo.
-Cuando se acaba el tiempo, el segundo recuadro parpadea y te pide que hagas la prueba; también pita si está marcada «Pitido al terminar». Pulsa el recuadro o espera a que se reinicie solo.
-Marca «Ventana al frente al terminar» para que la ventana pase delante de todas las demás.
-Escribe los minutos entre pruebas junto a «Minutos hasta el aviso» (30 al principio; con punto decimal: 0.5).
-Escribe cuántas veces parpadea y pita junto a «Avisos hasta reiniciar» (20 al principio).
-Pulsa «Salir» para cerrar el programa.
-Informa de errores y envía sugerencias en el gestor de incidencias del proyecto.</translation>
+        <translation>Wakeprober le recuerda durante el día, en los intervalos que elija, que compruebe si está soñando. El hábito pasa a sus sueños y le ayuda a tener sueños lúcidos.
+Haga clic en la casilla de arriba a la izquierda, «Iniciar prueba», para iniciar el temporizador; haga clic de nuevo, ahora en «Pausar prueba», para pausarlo.
+Al acabarse el tiempo, el segundo recuadro parpadea y le pide hacer la prueba; también pita si está marcada «Pitido al avisar». Haga clic en el recuadro o espere a que se ponga a cero solo.
+Marque «Ventana al frente al avisar» para que la ventana pase delante de todas las demás.
+Escriba los minutos entre pruebas junto a «Minutos hasta avisar» (predeterminado: 30; con punto decimal: 0.5).
+Escriba cuántas veces parpadea y pita junto a «Señales hasta poner a cero» (predeterminado: 20).
+Haga clic en «Salir» para cerrar el programa.
+Comunique errores y sugerencias en el gestor de incidencias del proyecto.</translation>
     </message>
     <message>
         <source>Lucid Deam Tips:
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>Consejos para sueños lúcidos:
-Muchos sitios web explican qué es un sueño lúcido y cómo tenerlo; busca «sueño lúcido» en internet. Uno de los métodos principales es comprobar a menudo durante el día si estás soñando, por ejemplo si el tiempo avanza de forma lineal, cosa que en un sueño no ocurre: mira la hora, espera un par de segundos y vuelve a mirarla.</translation>
+Muchos sitios web explican qué es un sueño lúcido y cómo tenerlo; busque «sueño lúcido» en internet. Uno de los métodos principales es comprobar a menudo durante el día si está soñando, por ejemplo si el tiempo avanza de forma lineal, cosa que en un sueño no ocurre: mire la hora, espere un par de segundos y vuelva a mirarla.</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>
@@ -139,7 +139,8 @@ Muchos sitios web explican qué es un sueño lúcido y cómo tenerlo; busca «su
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>¡Haz la prueba! Pulsa para reiniciar</translation>
+        <translatorcomment>Short for &quot;Haga clic para poner a cero el temporizador&quot;, which does not fit the box at English&apos;s font size; &quot;lo&quot; is the timer.</translatorcomment>
+        <translation>¡Hora de la prueba! Un clic lo pone a cero</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -154,17 +155,17 @@ Muchos sitios web explican qué es un sueño lúcido y cómo tenerlo; busca «su
     <message>
         <source>Seconds to next Check </source>
         <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
-        <translation>Segundos restantes </translation>
+        <translation>Segundos para la prueba </translation>
     </message>
     <message>
         <source>Minutes till timer triggers</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>Minutos hasta el aviso</translation>
+        <translation>Minutos hasta avisar</translation>
     </message>
     <message>
         <source>Flashes/Beeps till auto reset</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>Avisos hasta reiniciar</translation>
+        <translation>Señales hasta poner a cero</translation>
     </message>
     <message>
         <source>Interval or limit too large</source>
@@ -184,12 +185,12 @@ Muchos sitios web explican qué es un sueño lúcido y cómo tenerlo; busca «su
     <message>
         <source>Beep when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 62 px, four short lines at most.</extracomment>
-        <translation>Pitido al terminar</translation>
+        <translation>Pitido al avisar</translation>
     </message>
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>Ventana al frente al terminar</translation>
+        <translation>Ventana al frente al avisar</translation>
     </message>
     <message>
         <source>Help</source>

@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober décompte l’intervalle de votre choix puis vous invite, par une zone qui clignote, un bip facultatif et sa fenêtre placée devant toutes les autres, à vous arrêter un instant pour vérifier si vous êtes éveillé ou en train de rêver. Devenue une habitude dans la journée, cette vérification passe dans vos rêves et vous aide à faire des rêves lucides la nuit.</translation>
+        <translation>Wakeprober décompte l’intervalle de votre choix puis vous invite, par une zone qui clignote, un bip facultatif et sa fenêtre placée devant toutes les autres, à vous arrêter un instant pour vérifier si vous êtes éveillé ou en train de rêver. Devenu une habitude dans la journée, ce test passe dans vos rêves et vous aide à faire des rêves lucides la nuit.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -47,12 +47,12 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober vous rappelle dans la journée, aux intervalles choisis, de vérifier si vous rêvez. L’habitude passe dans le sommeil et aide à faire des rêves lucides.
-Cliquez sur la case en haut à gauche, «&#xa0;Démarrer le test&#xa0;», pour lancer le minuteur&#xa0;; cliquez de nouveau, sur «&#xa0;Suspendre le test&#xa0;», pour le suspendre.
-À l’échéance, la deuxième zone clignote et vous invite au test&#xa0;; elle émet aussi un bip si «&#xa0;Bip à l’échéance&#xa0;» est coché. Cliquez sur la zone ou attendez la remise à zéro.
-Cochez «&#xa0;Premier plan à l’échéance&#xa0;» pour placer la fenêtre devant les autres.
-Saisissez les minutes entre deux tests près de «&#xa0;Minutes avant le signal&#xa0;» (30 par défaut&#xa0;; point décimal&#xa0;: 0.5).
-Saisissez le nombre de clignotements et de bips près de «&#xa0;Signaux avant remise à zéro&#xa0;» (20 par défaut).
-«&#xa0;Quitter&#xa0;» ferme le programme.
+Cliquez sur la case en haut à gauche, « Démarrer le test », pour lancer le minuteur ; cliquez de nouveau, sur « Suspendre le test », pour le suspendre.
+À l’échéance, la deuxième zone clignote et vous invite au test ; elle émet aussi un bip si « Bip à l’échéance » est coché. Cliquez sur la zone qui clignote ou attendez la remise à zéro automatique.
+Cochez « Fenêtre devant à l’échéance » pour placer alors la fenêtre devant toutes les autres.
+Saisissez les minutes entre deux tests dans le champ à côté de « Minutes avant l’échéance » (30 par défaut ; point décimal : 0.5).
+Saisissez le nombre de clignotements et de bips à côté de « Signaux avant remise à zéro » (20 par défaut).
+« Quitter » ferme le programme.
 Signalez les anomalies et envoyez vos suggestions via le gestionnaire de tickets du projet.</translation>
     </message>
     <message>
@@ -86,37 +86,37 @@ De nombreux sites expliquent ce qu’est un rêve lucide et comment en faire&#xa
     <message>
         <source>Choose Installation Options</source>
         <extracomment>The title of the setup&apos;s page of choices, in the style of NSIS&apos;s own page titles.</extracomment>
-        <translation>Choisir les options d&apos;installation</translation>
+        <translation>Choisir les options d’installation</translation>
     </message>
     <message>
         <source>Choose who can use Wakeprober and whether it starts by itself.</source>
         <extracomment>Below that title: one short sentence.</extracomment>
-        <translation>Choisissez qui peut utiliser Wakeprober et s&apos;il démarre tout seul.</translation>
+        <translation>Choisissez qui peut utiliser Wakeprober et s’il démarre tout seul.</translation>
     </message>
     <message>
         <source>Only for me (no administrator rights needed)</source>
         <extracomment>A radio button of about 420 x 20 px.</extracomment>
-        <translation>Pour moi seulement (sans droits d&apos;administrateur)</translation>
+        <translation>Pour moi seulement (sans droits d’administrateur)</translation>
     </message>
     <message>
         <source>For all users of this computer (needs administrator rights)</source>
         <extracomment>A radio button of about 420 x 20 px.</extracomment>
-        <translation>Pour tous les utilisateurs de cet ordinateur (droits d&apos;administrateur requis)</translation>
+        <translation>Pour tous les utilisateurs de cet ordinateur (droits d’administrateur requis)</translation>
     </message>
     <message>
         <source>Start Wakeprober at sign-in</source>
         <extracomment>A check box of about 420 x 20 px: start the program when a user signs in to Windows.</extracomment>
-        <translation>Démarrer Wakeprober à l&apos;ouverture de session</translation>
+        <translation>Démarrer Wakeprober à l’ouverture de session</translation>
     </message>
     <message>
         <source>Wakeprober is running. Close it, then click Retry.</source>
         <extracomment>A message box with the buttons Retry and Cancel; name the Retry button as Windows does.</extracomment>
-        <translation>Wakeprober est en cours d&apos;exécution. Fermez-le, puis cliquez sur Réessayer.</translation>
+        <translation>Wakeprober est en cours d’exécution. Fermez-le, puis cliquez sur Réessayer.</translation>
     </message>
     <message>
         <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights.</extracomment>
-        <translation>L&apos;installation pour tous les utilisateurs demande l&apos;accord d&apos;un administrateur, qui n&apos;a pas été donné.</translation>
+        <translation>L’installation pour tous les utilisateurs demande l’accord d’un administrateur, qui n’a pas été donné.</translation>
     </message>
     <message>
         <source>Removing Wakeprober for all users needs an administrator&apos;s consent, which was not given.</source>
@@ -139,7 +139,8 @@ De nombreux sites expliquent ce qu’est un rêve lucide et comment en faire&#xa
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>Faites le test&#xa0;! Cliquez pour relancer</translation>
+        <translatorcomment>Short for &quot;Cliquez pour remettre à zéro&quot;, which does not fit the box at English&apos;s font size.</translatorcomment>
+        <translation>Faites le test ! Un clic remet à zéro</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -159,7 +160,7 @@ De nombreux sites expliquent ce qu’est un rêve lucide et comment en faire&#xa
     <message>
         <source>Minutes till timer triggers</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>Minutes avant le signal</translation>
+        <translation>Minutes avant l’échéance</translation>
     </message>
     <message>
         <source>Flashes/Beeps till auto reset</source>
@@ -189,7 +190,7 @@ De nombreux sites expliquent ce qu’est un rêve lucide et comment en faire&#xa
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>Premier plan à l’échéance</translation>
+        <translation>Fenêtre devant à l’échéance</translation>
     </message>
     <message>
         <source>Help</source>

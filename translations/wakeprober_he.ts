@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>התוכנה Wakeprober סופרת לאחור פרק זמן שתבחרו, ואז קוראת לכם, בתיבה מהבהבת, בצפצוף לבחירתכם ובהבאת החלון שלה לפני כל החלונות האחרים, לעצור לרגע ולבדוק אם אתם ערים או חולמים. כשהבדיקה הופכת להרגל במהלך היום, היא עוברת גם אל החלומות ועוזרת לכם לחלום חלומות צלולים בלילה.</translation>
+        <translation>התוכנה Wakeprober סופרת לאחור מרווח זמן שתבחרו, ואז קוראת לכם, בתיבה מהבהבת, בצפצוף אופציונלי ובהבאת החלון שלה אל מעל כל החלונות האחרים, לעצור לרגע ולבדוק אם אתם ערים או חולמים. כשבדיקת המציאות הופכת להרגל במהלך היום, היא עוברת גם אל החלומות ועוזרת לכם לחלום חלומות צלולים בלילה.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -47,9 +47,9 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>התוכנה Wakeprober מזכירה לכם במהלך היום, במרווחי זמן שתקבעו, לבדוק אם אתם חולמים. ההרגל עובר אל השינה ועוזר לכם לחלום חלומות צלולים.
-לחצו על התיבה הימנית העליונה, &quot;התחילו בדיקת ערות&quot;, כדי להפעיל את הטיימר; לחצו עליה שוב, כשכתוב בה &quot;עצרו בדיקת ערות&quot;, כדי להשהות אותו.
-כשהזמן נגמר, התיבה השנייה מלמעלה מהבהבת וקוראת לכם לבצע בדיקת ערות; אם &quot;צפצוף בעת ההתראה&quot; מסומן, היא גם מצפצפת. לחצו על התיבה המהבהבת או המתינו לאיפוס האוטומטי.
-סמנו את &quot;החלון לחזית בעת ההתראה&quot; כדי שהחלון יופיע לפני כל החלונות הפתוחים האחרים בעת ההתראה.
+לחצו על התיבה הימנית העליונה, &quot;התחלת בדיקת מציאות&quot;, כדי להפעיל את הטיימר; לחצו עליה שוב, כשכתוב בה &quot;עצירת בדיקת מציאות&quot;, כדי להשהות אותו.
+כשהזמן נגמר, התיבה השנייה מלמעלה מהבהבת וקוראת לכם לבצע בדיקת מציאות; אם &quot;צפצוף בעת ההתראה&quot; מסומן, היא גם מצפצפת. לחצו על התיבה המהבהבת או המתינו לאיפוס האוטומטי.
+סמנו את &quot;החלון לחזית בהתראה&quot; כדי שהחלון יופיע מעל כל החלונות הפתוחים האחרים בעת ההתראה.
 הקלידו את מספר הדקות בין בדיקה לבדיקה בשדה שליד &quot;דקות עד ההתראה&quot; (ברירת מחדל: 30; עם נקודה עשרונית: 0.5).
 הקלידו כמה פעמים התיבה תהבהב ותצפצף בשדה שליד &quot;הבהובים עד איפוס&quot; (ברירת מחדל: 20).
 לחצו על &quot;יציאה&quot; כדי לסגור את התוכנה.
@@ -91,7 +91,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Choose who can use Wakeprober and whether it starts by itself.</source>
         <extracomment>Below that title: one short sentence.</extracomment>
-        <translation>בחרו מי יוכל להשתמש ב-Wakeprober והאם הוא יופעל מעצמו.</translation>
+        <translation>בחרו מי יוכל להשתמש בתוכנה Wakeprober והאם היא תופעל מעצמה.</translation>
     </message>
     <message>
         <source>Only for me (no administrator rights needed)</source>
@@ -111,7 +111,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Wakeprober is running. Close it, then click Retry.</source>
         <extracomment>A message box with the buttons Retry and Cancel; name the Retry button as Windows does.</extracomment>
-        <translation>Wakeprober פועל. סגרו אותו ולחצו על &quot;נסה שוב&quot;.</translation>
+        <translation>התוכנה Wakeprober פועלת. סגרו אותה ולחצו על &quot;נסה שוב&quot;.</translation>
     </message>
     <message>
         <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
@@ -139,17 +139,17 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>בצעו בדיקת ערות. לחצו לאיפוס</translation>
+        <translation>זמן לבדיקת מציאות. לחצו לאיפוס</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>התחילו בדיקת ערות</translation>
+        <translation>התחלת בדיקת מציאות</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>עצרו בדיקת ערות</translation>
+        <translation>עצירת בדיקת מציאות</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>
@@ -190,7 +190,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>החלון לחזית בעת ההתראה</translation>
+        <translation>החלון לחזית בהתראה</translation>
     </message>
     <message>
         <source>Help</source>

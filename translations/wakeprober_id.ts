@@ -46,14 +46,14 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober mengingatkan Anda sepanjang hari, pada interval yang Anda tentukan, untuk memeriksa apakah Anda sedang bermimpi. Kebiasaan ini terbawa ke dalam tidur dan membantu Anda mengalami mimpi sadar.
-Klik kotak di kiri atas, “Mulai cek”, untuk memulai pewaktu; klik sekali lagi, kini “Hentikan cek”, untuk menjedanya.
+        <translation>Wakeprober mengingatkan Anda sepanjang hari, pada interval yang Anda tentukan, untuk memeriksa apakah Anda sedang bermimpi. Kebiasaan ini terbawa ke dalam tidur dan membantu Anda bermimpi sadar.
+Klik kotak di kiri atas, “Mulai cek”, untuk memulai pewaktu; klik lagi, kini “Hentikan cek”, untuk menjedanya.
 Saat waktu habis, kotak kedua berkedip dan meminta Anda melakukan cek; kotak itu juga berbunyi jika “Bunyi saat alarm” dicentang. Klik kotak yang berkedip, atau tunggu setel ulang otomatis.
-Centang “Jendela ke depan saat alarm” agar jendela saat itu muncul di depan semua jendela lain.
-Ketik jumlah menit antara dua cek di kolom di samping “Menit hingga alarm” (bawaan 30; pakai titik desimal: 0.5).
-Ketik berapa kali kotak kedua berkedip dan berbunyi di kolom di samping “Sinyal hingga setel ulang” (bawaan 20).
+Centang “Jendela ke depan saat alarm” agar jendela muncul di depan semua jendela lain.
+Ketik menit antara dua cek di kolom samping “Menit hingga alarm” (bawaan 30; titik desimal: 0.5).
+Ketik berapa kali kotak kedua berkedip dan berbunyi di kolom samping “Sinyal hingga setel ulang” (bawaan 20).
 Klik “Keluar” untuk menutup program.
-Laporkan masalah dan kirim saran melalui pelacak isu proyek.</translation>
+Laporkan masalah dan saran melalui pelacak isu proyek.</translation>
     </message>
     <message>
         <source>Lucid Deam Tips:

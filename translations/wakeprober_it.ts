@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober conta alla rovescia un intervallo a tua scelta e poi, con un riquadro lampeggiante, un bip facoltativo e la sua finestra portata davanti a tutte le altre, ti invita a fermarti un momento e a controllare se sei sveglio o stai sognando. Se diventa un&apos;abitudine quotidiana, il test ti segue anche nei sogni e di notte ti aiuta ad avere sogni lucidi.</translation>
+        <translation>Wakeprober fa il conto alla rovescia di un intervallo a tua scelta e poi, con un riquadro lampeggiante, un bip facoltativo e la sua finestra portata davanti a tutte le altre, ti invita a fermarti un momento e a controllare se sei sveglio o stai sognando. Se diventa un&apos;abitudine quotidiana, il test ti segue anche nei sogni e di notte ti aiuta ad avere sogni lucidi.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -48,12 +48,12 @@ Please report faults and send suggestions through the project&apos;s issue track
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober ti ricorda durante il giorno, agli intervalli che scegli, di controllare se stai sognando. L&apos;abitudine ti segue nel sonno e ti aiuta ad avere sogni lucidi.
 Fai clic sul riquadro in alto a sinistra, «Avvia test», per avviare il timer; fai di nuovo clic, ora su «Ferma test», per metterlo in pausa.
-Allo scadere del tempo il secondo riquadro lampeggia e ti invita a fare il test; se è selezionato «Bip allo scadere», emette anche un bip. Fai clic sul riquadro lampeggiante o attendi il riavvio automatico.
-Seleziona «In primo piano allo scadere» per portare in quel momento la finestra davanti a tutte le altre.
-Digita i minuti tra un test e l&apos;altro nella casella accanto a «Minuti allo scadere» (predefinito: 30; decimali con il punto: 0.5).
-Digita quante volte il riquadro lampeggia ed emette il bip nella casella accanto a «Segnali fino al riavvio» (predefinito: 20).
+Allo scadere il secondo riquadro lampeggia e ti invita a fare il test; con «Bip allo scadere» emette anche un bip. Fai clic sul riquadro lampeggiante o attendi l&apos;azzeramento automatico.
+Con «In primo piano allo scadere» la finestra passa allora davanti a tutte le altre.
+Digita i minuti tra un test e l&apos;altro accanto a «Minuti allo scadere» (predefinito: 30; decimali con il punto: 0.5).
+Digita quante volte lampeggia e suona accanto a «Segnali prima di azzerare» (predefinito: 20).
 Fai clic su «Esci» per chiudere il programma.
-Segnala gli errori e invia suggerimenti tramite l&apos;issue tracker del progetto.</translation>
+Segnala errori e suggerimenti nella pagina delle segnalazioni del progetto.</translation>
     </message>
     <message>
         <source>Lucid Deam Tips:
@@ -139,7 +139,7 @@ Molti siti web spiegano che cos&apos;è un sogno lucido e come averne uno; cerca
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>Fai il test! Clicca per riavviare</translation>
+        <translation>È ora del test! Fai clic per azzerare</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -164,7 +164,8 @@ Molti siti web spiegano che cos&apos;è un sogno lucido e come averne uno; cerca
     <message>
         <source>Flashes/Beeps till auto reset</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>Segnali fino al riavvio</translation>
+        <translatorcomment>Short for &quot;Segnali prima dell&apos;azzeramento&quot;, which does not fit at English&apos;s font size.</translatorcomment>
+        <translation>Segnali prima di azzerare</translation>
     </message>
     <message>
         <source>Interval or limit too large</source>

@@ -47,12 +47,12 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober は日中、設定した間隔で、夢を見ていないか確かめるよう知らせます。習慣になると睡眠中にも続き、明晰夢の助けになります。
-左上の「スタート」でタイマーが始まり、「ストップ」に変わった同じ枠をもう一度クリックすると一時停止します。
-時間になると上から 2 番目の枠が点滅し、「音で通知」がオンならビープ音も鳴ります。枠をクリックするか、自動リセットを待ちます。
-「前面に表示」をオンにすると、通知時にウィンドウが最前面に出ます。
-間隔は「間隔（分）」の横に半角数字で入力します（既定値 30、小数点はピリオド：0.5）。
+左上の「スタート」をクリックするとタイマーが始まり、「ストップ」に変わった同じ枠をもう一度クリックすると一時停止します。
+時間になると上から 2 番目の枠が点滅してチェックを促し、「音で通知」がオンならビープ音も鳴ります。点滅する枠をクリックするか、自動リセットを待ちます。
+「前面に出す」をオンにすると、通知時にウィンドウが前に出ます。
+次のチェックまでの間隔は「間隔（分）」の横に半角数字で入力します（既定値 30、小数点はピリオド：0.5）。
 自動リセットまでの点滅回数は「点滅回数」の横に入力します（既定値 20）。
-「終了」をクリックするとプログラムを終了します。
+「終了」をクリックするとプログラムを閉じます。
 不具合の報告やご提案は、プロジェクトのイシュートラッカーへお寄せください。</translation>
     </message>
     <message>
@@ -60,7 +60,7 @@ Please report faults and send suggestions through the project&apos;s issue track
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>明晰夢のヒント：
-明晰夢とその見方を解説するサイトは多く、「明晰夢」で検索すると見つかります。主な方法の一つは、日中に何度も、夢でないか確かめることです。たとえば、時間が普通に流れているか（夢の中では流れません）。時計を見て数秒待ち、もう一度見てみましょう。</translation>
+明晰夢とその見方を解説するサイトは多く、「明晰夢」で検索すると見つかります。主な方法の一つは、日中に何度も、夢でないか確かめることです。たとえば、時間が普通に流れているかを確かめます（夢の中ではそうなりません）。時計を見て数秒待ち、もう一度見てみましょう。</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>
@@ -111,7 +111,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Wakeprober is running. Close it, then click Retry.</source>
         <extracomment>A message box with the buttons Retry and Cancel; name the Retry button as Windows does.</extracomment>
-        <translation>Wakeprober が実行中です。終了してから [再試行] をクリックしてください。</translation>
+        <translation>Wakeprober が実行中です。閉じてから [再試行] をクリックしてください。</translation>
     </message>
     <message>
         <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
@@ -144,11 +144,13 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
+        <translatorcomment>The check box starts the checks; &quot;チェック開始&quot; would not fit on one line.</translatorcomment>
         <translation>スタート</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
+        <translatorcomment>The check box pauses the checks; &quot;チェック停止&quot; would not fit on one line.</translatorcomment>
         <translation>ストップ</translation>
     </message>
     <message>
@@ -189,7 +191,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>前面に表示</translation>
+        <translation>前面に出す</translation>
     </message>
     <message>
         <source>Help</source>

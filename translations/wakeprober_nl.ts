@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober telt een tijd van jouw keuze af en vraagt je dan, met een knipperend vak, desgewenst een pieptoon en zijn venster dat vóór alle andere komt, even stil te staan en te controleren of je wakker bent of droomt. Wordt de check overdag een gewoonte, dan neem je hem mee in je dromen en helpt hij je &apos;s nachts lucide te dromen.</translation>
+        <translation>Wakeprober telt een interval van jouw keuze af en vraagt je dan, met een knipperend vak, desgewenst een pieptoon en zijn venster dat vóór alle andere komt, even stil te staan en te controleren of je wakker bent of droomt. Wordt de check overdag een gewoonte, dan neem je hem mee in je dromen en helpt hij je ’s nachts lucide te dromen.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -46,12 +46,12 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober herinnert je er overdag, met tussenpozen die je zelf kiest, aan om te controleren of je droomt. De gewoonte werkt door in je slaap en helpt je lucide te dromen.
+        <translation>Wakeprober herinnert je er overdag, met intervallen die je zelf kiest, aan om te controleren of je droomt. De gewoonte werkt door in je slaap en helpt je lucide te dromen.
 Klik op het vak linksboven, ‘Check starten’, om de timer te starten; klik er nogmaals op, nu ‘Check stoppen’, om hem te pauzeren.
-Als de tijd om is, knippert het tweede vak en vraagt het je om de check te doen; het piept ook als ‘Piepen bij afloop’ is aangevinkt. Klik op het knipperende vak of wacht op de automatische herstart.
+Als de tijd om is, knippert het tweede vak en vraagt het je om de check te doen; het piept ook als ‘Piepen bij afloop’ is aangevinkt. Klik op het knipperende vak of wacht tot de timer vanzelf wordt gereset.
 Vink ‘Venster naar voren bij afloop’ aan om het venster dan vóór alle andere te brengen.
-Typ het aantal minuten tussen de checks in het veld naast ‘Minuten tot afloop’ (standaard 30; decimalen met een punt: 0.5).
-Typ in het veld naast ‘Signalen tot herstart’ hoe vaak het tweede vak moet knipperen en piepen (standaard 20).
+Typ het interval in minuten tussen twee checks in het veld naast ‘Minuten tot afloop’ (standaard 30; decimalen met een punt: 0.5).
+Typ in het veld naast ‘Signalen tot reset’ hoe vaak het tweede vak moet knipperen en piepen (standaard 20).
 Klik op ‘Afsluiten’ om het programma te sluiten.
 Meld fouten en stuur suggesties via de issuetracker van het project.</translation>
     </message>
@@ -139,7 +139,7 @@ Veel websites leggen uit wat een lucide droom is en hoe je er een krijgt; zoek o
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>Doe de check! Klik om te herstarten</translation>
+        <translation>Doe de check! Klik om te resetten</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -164,7 +164,7 @@ Veel websites leggen uit wat een lucide droom is en hoe je er een krijgt; zoek o
     <message>
         <source>Flashes/Beeps till auto reset</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>Signalen tot herstart</translation>
+        <translation>Signalen tot reset</translation>
     </message>
     <message>
         <source>Interval or limit too large</source>

@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober odlicza wybrany przez ciebie czas, a potem migającym polem, opcjonalnym sygnałem dźwiękowym i swoim oknem wysuniętym przed wszystkie inne daje ci znać, że pora na chwilę się zatrzymać i sprawdzić, czy jesteś na jawie, czy śnisz. Gdy test stanie się codziennym nawykiem, przeniesie się też do snów i pomoże ci mieć w nocy świadome sny.</translation>
+        <translation>Wakeprober odlicza wybrany przez ciebie interwał, a potem migającym polem, opcjonalnym sygnałem dźwiękowym i swoim oknem wysuniętym przed wszystkie inne daje ci znać, że pora na chwilę się zatrzymać i sprawdzić, czy jesteś na jawie, czy śnisz. Gdy test stanie się codziennym nawykiem, przeniesie się też do snów i pomoże ci mieć w nocy świadome sny.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -46,10 +46,10 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober przypomina ci w ciągu dnia, w wybranych przez ciebie odstępach, o sprawdzeniu, czy śnisz. Ten nawyk przenosi się do snu i pomaga mieć świadome sny.
+        <translation>Wakeprober przypomina ci w ciągu dnia, w wybranych przez ciebie interwałach, o sprawdzeniu, czy śnisz. Ten nawyk przenosi się do snu i pomaga mieć świadome sny.
 Kliknij pole w lewym górnym rogu, „Uruchom test”, aby włączyć odliczanie; kliknij ponownie, teraz „Wstrzymaj test”, aby wstrzymać odliczanie.
 Gdy czas minie, drugie pole miga i przypomina o teście; jeśli zaznaczono „Dźwięk przy alarmie”, rozlega się też sygnał. Kliknij migające pole lub poczekaj na automatyczny reset.
-Zaznacz „Okno na wierzch przy alarmie”, aby okno wysuwało się wtedy przed wszystkie inne.
+Zaznacz „Okno na pierwszy plan przy alarmie”, aby okno wysuwało się wtedy przed wszystkie inne.
 Wpisz liczbę minut między testami w polu obok „Minuty do alarmu” (domyślnie 30; z kropką dziesiętną: 0.5).
 Wpisz liczbę sygnałów (mignięć i dźwięków) w polu obok „Sygnały do resetu” (domyślnie 20).
 Kliknij „Zakończ”, aby zamknąć program.
@@ -189,7 +189,7 @@ Wiele stron internetowych wyjaśnia, czym jest świadomy sen i jak go doświadcz
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>Okno na wierzch przy alarmie</translation>
+        <translation>Okno na pierwszy plan przy alarmie</translation>
     </message>
     <message>
         <source>Help</source>

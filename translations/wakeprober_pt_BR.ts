@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>O Wakeprober faz a contagem regressiva de um intervalo que você escolhe e então avisa você, com uma caixa piscando, um bipe opcional e sua janela à frente de todas as outras, para parar um momento e verificar se está acordado ou sonhando. Transformada em hábito durante o dia, a verificação passa para os seus sonhos e ajuda você a ter sonhos lúcidos à noite.</translation>
+        <translation>O Wakeprober faz a contagem regressiva de um intervalo que você escolhe e então avisa você, com uma caixa piscando, um bipe opcional e sua janela à frente de todas as outras, para parar um momento e verificar se está acordado ou sonhando. Transformado em hábito durante o dia, o teste passa para os seus sonhos e ajuda você a ter sonhos lúcidos à noite.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -48,10 +48,10 @@ Please report faults and send suggestions through the project&apos;s issue track
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>O Wakeprober lembra você durante o dia, nos intervalos que você definir, de verificar se está sonhando. O hábito passa para o sono e ajuda você a ter sonhos lúcidos.
 Clique na caixa do canto superior esquerdo, “Iniciar teste”, para iniciar o temporizador; clique de novo, agora em “Pausar teste”, para pausá-lo.
-Quando o tempo acaba, a segunda caixa pisca e pede que você faça o teste; também emite um bipe se “Bipe ao disparar” estiver marcado. Clique na caixa ou espere o reinício automático.
+Quando o tempo acaba, a segunda caixa pisca e pede que você faça o teste; também emite um bipe se “Bipe ao disparar” estiver marcado. Clique na caixa piscando ou espere a contagem zerar sozinha.
 Marque “Janela à frente ao disparar” para trazer a janela à frente de todas as outras.
 Digite os minutos entre os testes ao lado de “Minutos até disparar” (padrão: 30; use ponto decimal: 0.5).
-Digite quantas vezes a caixa pisca e emite o bipe ao lado de “Alertas até reiniciar” (padrão: 20).
+Digite quantas vezes a caixa pisca e emite o bipe ao lado de “Sinais até zerar” (padrão: 20).
 Clique em “Sair” para fechar o programa.
 Relate falhas e envie sugestões pelo rastreador de problemas do projeto.</translation>
     </message>
@@ -139,7 +139,7 @@ Muitos sites explicam o que é um sonho lúcido e como ter um; pesquise por sonh
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>Faça o teste! Clique para reiniciar</translation>
+        <translation>Faça o teste! Clique para zerar</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -164,7 +164,7 @@ Muitos sites explicam o que é um sonho lúcido e como ter um; pesquise por sonh
     <message>
         <source>Flashes/Beeps till auto reset</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>Alertas até reiniciar</translation>
+        <translation>Sinais até zerar</translation>
     </message>
     <message>
         <source>Interval or limit too large</source>

@@ -11,7 +11,7 @@
     <message>
         <source>Reminds you at intervals to check whether you are dreaming</source>
         <extracomment>The desktop entry&apos;s Comment, shown as a tooltip in menus: one short sentence.</extracomment>
-        <translation>Периодически напоминает проверить, не спите ли вы</translation>
+        <translation>Периодически напоминает проверить, не сон ли это</translation>
     </message>
     <message>
         <source>lucid;dream;reality check;reminder;timer;</source>
@@ -21,12 +21,12 @@
     <message>
         <source>Reminds you to check whether you are dreaming</source>
         <extracomment>The software centre&apos;s one-line summary, without a full stop.</extracomment>
-        <translation>Напоминает проверить, не спите ли вы</translation>
+        <translation>Напоминает проверить, не сон ли это</translation>
     </message>
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober отсчитывает выбранный вами промежуток, а затем мигающим полем, звуковым сигналом (по желанию) и своим окном поверх всех остальных предлагает на минуту остановиться и проверить, бодрствуете вы или спите. Став дневной привычкой, проверка переходит в сновидения и помогает видеть осознанные сны по ночам.</translation>
+        <translation>Wakeprober отсчитывает выбранный вами интервал, а затем мигающим полем, звуковым сигналом (по желанию) и своим окном, выведенным перед всеми остальными, предлагает на минуту остановиться и проверить, наяву вы или во сне. Став дневной привычкой, проверка переходит в сновидения и помогает видеть осознанные сны по ночам.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -46,13 +46,13 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober днём через заданные вами промежутки напоминает проверить, не спите ли вы. Привычка переходит в сон и помогает видеть осознанные сновидения.
-Щёлкните поле вверху слева, «Начать проверку», чтобы запустить таймер; щёлкните его снова, теперь «Прервать проверку», чтобы приостановить таймер.
-Когда время выйдет, второе поле замигает и попросит провести проверку; если отмечено «Звук по таймеру», прозвучит сигнал. Щёлкните мигающее поле или дождитесь автосброса.
-Отметьте «Окно поверх всех по таймеру», и окно выйдет поверх остальных.
-Введите число минут между проверками рядом с «Минут до сигнала» (по умолчанию 30; дробная часть через точку: 0.5).
+        <translation>Wakeprober днём через заданные вами интервалы напоминает проверить, не сон ли это. Привычка переходит в сон и помогает видеть осознанные сновидения.
+Щёлкните поле вверху слева, «Начать проверку», чтобы запустить таймер; щёлкните его снова, теперь «Пауза», чтобы приостановить таймер.
+Когда время выйдет, второе поле замигает и попросит провести проверку; если отмечено «Звук по таймеру», прозвучит и звуковой сигнал. Щёлкните мигающее поле или дождитесь автоматического сброса.
+Отметьте «Окно на передний план по таймеру», и тогда окно выйдет перед всеми остальными.
+Введите число минут между проверками рядом с «Минут до проверки» (по умолчанию 30; дробная часть через точку: 0.5).
 Введите, сколько раз мигать и звучать, рядом с «Сигналов до сброса» (по умолчанию 20).
-Нажмите «Выход», чтобы закрыть программу.
+Щёлкните «Выход», чтобы закрыть программу.
 Сообщения об ошибках и предложения оставляйте в трекере задач проекта.</translation>
     </message>
     <message>
@@ -60,7 +60,7 @@ Please report faults and send suggestions through the project&apos;s issue track
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>Советы по осознанным снам:
-Многие сайты объясняют, что такое осознанный сон и как его увидеть; найдите их поиском в интернете. Один из главных методов — часто проверять днём, не спите ли вы, например идёт ли время последовательно, чего во сне не бывает: посмотрите на часы, подождите пару секунд и посмотрите снова.</translation>
+Многие сайты объясняют, что такое осознанный сон и как его увидеть; найдите их поиском в интернете. Один из главных методов — часто проверять днём, не сон ли это, например идёт ли время последовательно, чего во сне не бывает: посмотрите на часы, подождите пару секунд и посмотрите снова.</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>
@@ -70,6 +70,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Exit</source>
         <extracomment>The help window&apos;s button, of about 45 x 29 px.</extracomment>
+        <translatorcomment>ОК, the platform&apos;s own label: &quot;Закрыть&quot; does not fit the button at English&apos;s font size.</translatorcomment>
         <translation>ОК</translation>
     </message>
 </context>
@@ -111,7 +112,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Wakeprober is running. Close it, then click Retry.</source>
         <extracomment>A message box with the buttons Retry and Cancel; name the Retry button as Windows does.</extracomment>
-        <translation>Wakeprober запущен. Закройте его и нажмите «Повторить».</translation>
+        <translation>Wakeprober запущен. Закройте его и щёлкните «Повторить».</translation>
     </message>
     <message>
         <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
@@ -139,7 +140,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>Проверьте себя! Щёлкните для сброса</translation>
+        <translation>Время проверки! Щёлкните для сброса</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -149,7 +150,8 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Прервать проверку</translation>
+        <translatorcomment>What the click does, pausing: &quot;Приостановить проверку&quot; does not fit the box at English&apos;s font size.</translatorcomment>
+        <translation>Пауза</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>
@@ -159,7 +161,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Minutes till timer triggers</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>Минут до сигнала</translation>
+        <translation>Минут до проверки</translation>
     </message>
     <message>
         <source>Flashes/Beeps till auto reset</source>
@@ -169,7 +171,8 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Interval or limit too large</source>
         <extracomment>Shown in the countdown box, on one line of about 160 px, when a setting is too large.</extracomment>
-        <translation>Интервал или лимит велик</translation>
+        <translatorcomment>The value of either box: &quot;Интервал или лимит слишком велик&quot; does not fit the line at English&apos;s font size.</translatorcomment>
+        <translation>Слишком большое значение</translation>
     </message>
     <message>
         <source>Prompt</source>
@@ -189,7 +192,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>Окно поверх всех по таймеру</translation>
+        <translation>Окно на передний план по таймеру</translation>
     </message>
     <message>
         <source>Help</source>

@@ -48,10 +48,10 @@ Please report faults and send suggestions through the project&apos;s issue track
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober påminner dig under dagen, med intervall som du själv väljer, om att kontrollera om du drömmer. Vanan följer med in i sömnen och hjälper dig att få klardrömmar.
 Klicka på rutan uppe till vänster, ”Starta kontroll”, för att starta timern; klicka igen, nu på ”Stoppa kontroll”, för att pausa den.
-När tiden är ute blinkar den andra rutan och ber dig göra en kontroll; den piper också om ”Pip vid larm” är markerad. Klicka på den blinkande rutan eller vänta på den automatiska omstarten.
-Markera ”Fönster främst vid larm” för att då lägga fönstret framför alla andra.
+När tiden är ute blinkar den andra rutan och ber dig göra en kontroll; den piper också om ”Pip vid larm” är markerad. Klicka på den blinkande rutan eller vänta på den automatiska nollställningen.
+Markera ”Ta fram fönstret vid larm” för att då lägga fönstret framför alla andra.
 Skriv antalet minuter mellan kontrollerna i fältet bredvid ”Minuter till larm” (standard 30; med decimalpunkt: 0.5).
-Skriv hur många gånger den andra rutan ska blinka och pipa i fältet bredvid ”Signaler till omstart” (standard 20).
+Skriv hur många gånger den andra rutan ska blinka och pipa i fältet bredvid ”Signaler till nollställning” (standard 20).
 Klicka på ”Avsluta” för att stänga programmet.
 Rapportera fel och skicka förslag via projektets ärendehanterare.</translation>
     </message>
@@ -139,7 +139,7 @@ Många webbplatser förklarar vad en klardröm är och hur man får en; sök på
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>Dags att kontrollera! Klicka för omstart</translation>
+        <translation>Kontrollera nu! Klicka för att nollställa</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -164,7 +164,7 @@ Många webbplatser förklarar vad en klardröm är och hur man får en; sök på
     <message>
         <source>Flashes/Beeps till auto reset</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>Signaler till omstart</translation>
+        <translation>Signaler till nollställning</translation>
     </message>
     <message>
         <source>Interval or limit too large</source>
@@ -189,7 +189,7 @@ Många webbplatser förklarar vad en klardröm är och hur man får en; sök på
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>Fönster främst vid larm</translation>
+        <translation>Ta fram fönstret vid larm</translation>
     </message>
     <message>
         <source>Help</source>

@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober seçtiğiniz bir süreyi geri sayar; ardından yanıp sönen bir kutu, isteğe bağlı bir bip sesi ve diğer tüm pencerelerin önüne getirilen penceresiyle bir an durup uyanık mı yoksa rüyada mı olduğunuzu kontrol etmenizi ister. Gün içinde alışkanlık hâline gelen bu kontrol rüyalarınıza da taşınır ve geceleri bilinçli rüya görmenize yardımcı olur.</translation>
+        <translation>Wakeprober seçtiğiniz aralığı geri sayar; ardından yanıp sönen bir kutu, isteğe bağlı bir bip sesi ve diğer tüm pencerelerin önüne getirilen penceresiyle bir an durup uyanık mı yoksa rüyada mı olduğunuzu kontrol etmenizi ister. Gün içinde alışkanlık hâline gelen bu kontrol rüyalarınıza da taşınır ve geceleri bilinçli rüya görmenize yardımcı olur.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -47,11 +47,11 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober gün içinde, belirlediğiniz aralıklarla rüya görüp görmediğinizi kontrol etmenizi hatırlatır. Bu alışkanlık uykunuza da geçer ve bilinçli rüya görmenize yardımcı olur.
-Zamanlayıcıyı başlatmak için sol üstteki “Testi başlat” kutusuna tıklayın; duraklatmak için yeniden, bu kez “Testi durdur” kutusuna tıklayın.
-Süre dolunca ikinci kutu yanıp söner ve test yapmanızı ister; “Alarmda bip sesi” işaretliyse bip sesi de çıkarır. Yanıp sönen kutuya tıklayın ya da otomatik sıfırlamayı bekleyin.
+Zamanlayıcıyı başlatmak için sol üstteki “Kontrolü başlat” kutusuna tıklayın; duraklatmak için yeniden, bu kez “Kontrolü duraklat” kutusuna tıklayın.
+Süre dolunca ikinci kutu yanıp söner ve kontrol yapmanızı ister; “Alarmda bip sesi” işaretliyse bip sesi de çıkarır. Yanıp sönen kutuya tıklayın ya da otomatik sıfırlamayı bekleyin.
 “Alarmda pencereyi öne getir” işaretliyse pencere o anda diğer tüm pencerelerin önüne gelir.
-Testler arasındaki dakika sayısını “Alarma kadar dakika” yanındaki alana yazın (varsayılan 30; ondalık için nokta: 0.5).
-İkinci kutunun kaç kez yanıp sönüp bip sesi çıkaracağını “Sıfırlamaya kadar sinyal” yanındaki alana yazın (varsayılan 20).
+İki kontrol arasındaki dakikayı “Alarm aralığı (dakika)” yanındaki alana yazın (varsayılan 30; ondalık için nokta: 0.5).
+İkinci kutunun kaç kez yanıp sönüp bip sesi çıkaracağını “Sıfırlama öncesi sinyal” yanındaki alana yazın (varsayılan 20).
 Programı kapatmak için “Çıkış” düğmesine tıklayın.
 Lütfen hataları ve önerilerinizi projenin sorun izleyicisi üzerinden bildirin.</translation>
     </message>
@@ -139,32 +139,32 @@ Birçok web sitesi bilinçli rüyanın ne olduğunu ve nasıl görüleceğini an
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>Test yapın! Sıfırlamak için tıklayın</translation>
+        <translation>Kontrol zamanı! Sıfırlamak için tıklayın</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Testi başlat</translation>
+        <translation>Kontrolü başlat</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Testi durdur</translation>
+        <translation>Kontrolü duraklat</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>
         <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
-        <translation>Teste kalan saniye </translation>
+        <translation>Kontrole kalan saniye </translation>
     </message>
     <message>
         <source>Minutes till timer triggers</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>Alarma kadar dakika</translation>
+        <translation>Alarm aralığı (dakika)</translation>
     </message>
     <message>
         <source>Flashes/Beeps till auto reset</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>Sıfırlamaya kadar sinyal</translation>
+        <translation>Sıfırlama öncesi sinyal</translation>
     </message>
     <message>
         <source>Interval or limit too large</source>
@@ -174,7 +174,7 @@ Birçok web sitesi bilinçli rüyanın ne olduğunu ve nasıl görüleceğini an
     <message>
         <source>Prompt</source>
         <extracomment>What a screen reader calls the prompt box while it has no caption.</extracomment>
-        <translation>Uyarı</translation>
+        <translation>Hatırlatma</translation>
     </message>
     <message>
         <source>Countdown</source>

@@ -11,7 +11,7 @@
     <message>
         <source>Reminds you at intervals to check whether you are dreaming</source>
         <extracomment>The desktop entry&apos;s Comment, shown as a tooltip in menus: one short sentence.</extracomment>
-        <translation>Час від часу нагадує перевірити, чи ви не спите</translation>
+        <translation>Час від часу нагадує перевірити, чи це не сон</translation>
     </message>
     <message>
         <source>lucid;dream;reality check;reminder;timer;</source>
@@ -21,12 +21,12 @@
     <message>
         <source>Reminds you to check whether you are dreaming</source>
         <extracomment>The software centre&apos;s one-line summary, without a full stop.</extracomment>
-        <translation>Нагадує перевірити, чи ви не спите</translation>
+        <translation>Нагадує перевірити, чи це не сон</translation>
     </message>
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober відлічує вибраний вами проміжок, а тоді полем, що блимає, звуковим сигналом (за бажанням) і своїм вікном поверх усіх інших пропонує на мить зупинитися й перевірити, чи ви не спите. Ставши денною звичкою, перевірка переходить у сновидіння й допомагає бачити вночі усвідомлені сни.</translation>
+        <translation>Wakeprober відлічує вибраний вами інтервал, а тоді полем, що блимає, звуковим сигналом (за бажанням) і своїм вікном, виведеним перед усіма іншими, пропонує на мить зупинитися й перевірити, ви наяву чи уві сні. Ставши денною звичкою, перевірка переходить у сновидіння й допомагає бачити вночі усвідомлені сни.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -46,13 +46,13 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober удень через задані вами проміжки нагадує перевірити, чи ви не спите. Звичка переходить у сон і допомагає бачити усвідомлені сновидіння.
+        <translation>Wakeprober удень через задані вами інтервали нагадує перевірити, чи це не сон. Звичка переходить у сон і допомагає бачити усвідомлені сновидіння.
 Клацніть поле вгорі ліворуч, «Почати перевірку», щоб запустити таймер; клацніть його знову, тепер «Зупинити перевірку», щоб призупинити таймер.
-Коли час мине, друге поле почне блимати й запропонує зробити перевірку; якщо позначено «Звук за таймером», пролунає й сигнал. Клацніть поле, що блимає, або дочекайтеся автоматичного скидання.
-Позначте «Вікно поверх усіх за таймером», щоб тоді вікно виходило поверх усіх інших.
-Введіть кількість хвилин між перевірками в полі поруч із «Хвилин до сигналу» (типово 30; дробову частину — через крапку: 0.5).
+Коли час мине, друге поле почне блимати й запропонує зробити перевірку; якщо позначено «Звук за таймером», пролунає й звук. Клацніть поле, що блимає, або дочекайтеся автоматичного скидання.
+Позначте «Вікно на передній план за таймером», щоб тоді вікно виходило перед усіма іншими.
+Введіть кількість хвилин між перевірками в полі поруч із «Хвилин до перевірки» (типово 30; дробову частину — через крапку: 0.5).
 Введіть, скільки разів блимати й звучати, у полі поруч із «Сигналів до скидання» (типово 20).
-Натисніть «Вийти», щоб закрити програму.
+Клацніть «Вийти», щоб закрити програму.
 Повідомлення про помилки та пропозиції надсилайте через трекер задач проєкту.</translation>
     </message>
     <message>
@@ -60,7 +60,7 @@ Please report faults and send suggestions through the project&apos;s issue track
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>Поради щодо усвідомлених сновидінь:
-Багато сайтів пояснюють, що таке усвідомлене сновидіння і як його побачити; пошукайте в інтернеті «усвідомлений сон», щоб їх знайти. Один із головних методів — удень часто перевіряти, чи ви не спите, наприклад чи рівно тече час, чого уві сні не буває: подивіться на годинник, зачекайте кілька секунд і подивіться знову.</translation>
+Багато сайтів пояснюють, що таке усвідомлене сновидіння і як його побачити; пошукайте в інтернеті «усвідомлений сон», щоб їх знайти. Один із головних методів — удень часто перевіряти, чи це не сон, наприклад чи рівно тече час, чого уві сні не буває: подивіться на годинник, зачекайте кілька секунд і подивіться знову.</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>
@@ -70,6 +70,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Exit</source>
         <extracomment>The help window&apos;s button, of about 45 x 29 px.</extracomment>
+        <translatorcomment>Гаразд, the platform&apos;s own label: &quot;Закрити&quot; does not fit the button at English&apos;s font size.</translatorcomment>
         <translation>Гаразд</translation>
     </message>
 </context>
@@ -111,7 +112,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Wakeprober is running. Close it, then click Retry.</source>
         <extracomment>A message box with the buttons Retry and Cancel; name the Retry button as Windows does.</extracomment>
-        <translation>Wakeprober запущено. Закрийте його й натисніть «Повторити».</translation>
+        <translation>Wakeprober запущено. Закрийте його й клацніть «Повторити».</translation>
     </message>
     <message>
         <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
@@ -139,7 +140,8 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>Перевірте себе! Клацніть, щоб скинути</translation>
+        <translatorcomment>Short for &quot;Час перевірки! Клацніть, щоб скинути&quot;, which does not fit the box at English&apos;s font size.</translatorcomment>
+        <translation>Перевірка! Клацніть, щоб скинути</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -159,7 +161,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Minutes till timer triggers</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>Хвилин до сигналу</translation>
+        <translation>Хвилин до перевірки</translation>
     </message>
     <message>
         <source>Flashes/Beeps till auto reset</source>
@@ -189,7 +191,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>Вікно поверх усіх за таймером</translation>
+        <translation>Вікно на передній план за таймером</translation>
     </message>
     <message>
         <source>Help</source>

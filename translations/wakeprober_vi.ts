@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober đếm ngược một khoảng thời gian do bạn chọn, rồi bằng một ô nhấp nháy, tiếng bíp tùy chọn và cửa sổ được đưa lên trước mọi cửa sổ khác, nhắc bạn dừng lại một chút để kiểm tra xem mình đang thức hay đang mơ. Khi đã thành thói quen ban ngày, việc kiểm tra sẽ theo bạn vào giấc mơ và giúp bạn có những giấc mơ sáng suốt vào ban đêm.</translation>
+        <translation>Wakeprober đếm ngược khoảng thời gian bạn chọn, rồi nhắc bạn dừng lại giây lát để kiểm tra xem mình đang thức hay đang mơ, bằng một ô nhấp nháy, tiếng bíp (tùy chọn) và cửa sổ được đưa lên trên mọi cửa sổ khác. Khi đã thành thói quen ban ngày, việc kiểm tra sẽ theo bạn vào giấc mơ và giúp bạn có những giấc mơ sáng suốt vào ban đêm.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -46,13 +46,13 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober nhắc bạn trong ngày, theo khoảng thời gian bạn đặt, kiểm tra xem mình có đang mơ không. Thói quen này theo bạn vào giấc ngủ và giúp bạn có những giấc mơ sáng suốt.
-Nhấn vào ô trên cùng bên trái, “Bắt đầu kiểm tra”, để chạy bộ hẹn giờ; nhấn lần nữa, lúc này là “Dừng kiểm tra”, để tạm dừng.
-Khi hết giờ, ô thứ hai nhấp nháy và nhắc bạn kiểm tra; ô đó cũng kêu bíp nếu đã đánh dấu “Kêu bíp khi hết giờ”. Nhấn vào ô đang nhấp nháy, hoặc chờ tự động đặt lại.
+        <translation>Trong ngày, cứ sau mỗi khoảng thời gian bạn đặt, Wakeprober lại nhắc bạn kiểm tra xem mình có đang mơ không. Thói quen này theo bạn vào giấc ngủ và giúp bạn có những giấc mơ sáng suốt.
+Bấm vào ô “Bắt đầu kiểm tra” ở góc trên bên trái để chạy bộ hẹn giờ; bấm lần nữa vào ô đó, lúc này là “Dừng kiểm tra”, để tạm dừng.
+Khi hết giờ, ô thứ hai nhấp nháy và nhắc bạn kiểm tra; ô đó cũng kêu bíp nếu đã đánh dấu “Kêu bíp khi hết giờ”. Bấm vào ô đang nhấp nháy, hoặc chờ tự động đặt lại.
 Đánh dấu “Đưa cửa sổ lên trên khi hết giờ” để khi đó cửa sổ hiện lên trên mọi cửa sổ khác.
 Nhập số phút giữa hai lần kiểm tra vào ô cạnh “Số phút đến khi hết giờ” (mặc định 30; dùng dấu chấm thập phân: 0.5).
 Nhập số lần nhấp nháy và kêu bíp vào ô cạnh “Số lần báo đến khi đặt lại” (mặc định 20).
-Nhấn “Thoát” để đóng chương trình.
+Bấm “Thoát” để đóng chương trình.
 Vui lòng báo lỗi và gửi góp ý qua trình theo dõi vấn đề của dự án.</translation>
     </message>
     <message>
@@ -91,7 +91,7 @@ Nhiều trang web giải thích giấc mơ sáng suốt là gì và làm sao đ�
     <message>
         <source>Choose who can use Wakeprober and whether it starts by itself.</source>
         <extracomment>Below that title: one short sentence.</extracomment>
-        <translation>Chọn ai có thể dùng Wakeprober và nó có tự khởi động hay không.</translation>
+        <translation>Chọn người có thể dùng Wakeprober và Wakeprober có tự khởi động hay không.</translation>
     </message>
     <message>
         <source>Only for me (no administrator rights needed)</source>
@@ -111,7 +111,7 @@ Nhiều trang web giải thích giấc mơ sáng suốt là gì và làm sao đ�
     <message>
         <source>Wakeprober is running. Close it, then click Retry.</source>
         <extracomment>A message box with the buttons Retry and Cancel; name the Retry button as Windows does.</extracomment>
-        <translation>Wakeprober đang chạy. Hãy đóng nó rồi bấm Thử lại.</translation>
+        <translation>Wakeprober đang chạy. Hãy đóng Wakeprober rồi bấm Thử lại.</translation>
     </message>
     <message>
         <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
@@ -139,7 +139,7 @@ Nhiều trang web giải thích giấc mơ sáng suốt là gì và làm sao đ�
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>Kiểm tra ngay! Nhấn để đặt lại</translation>
+        <translation>Kiểm tra ngay! Bấm để đặt lại</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -154,7 +154,8 @@ Nhiều trang web giải thích giấc mơ sáng suốt là gì và làm sao đ�
     <message>
         <source>Seconds to next Check </source>
         <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
-        <translation>Giây đến lần kiểm tra </translation>
+        <translatorcomment>The colon keeps the seconds apart: without it, &quot;lần kiểm tra 1799&quot; reads as the check numbered 1799.</translatorcomment>
+        <translation>Số giây đến lần kiểm tra: </translation>
     </message>
     <message>
         <source>Minutes till timer triggers</source>
@@ -169,7 +170,7 @@ Nhiều trang web giải thích giấc mơ sáng suốt là gì và làm sao đ�
     <message>
         <source>Interval or limit too large</source>
         <extracomment>Shown in the countdown box, on one line of about 160 px, when a setting is too large.</extracomment>
-        <translation>Số phút hoặc giới hạn quá lớn</translation>
+        <translation>Số phút hoặc số lần quá lớn</translation>
     </message>
     <message>
         <source>Prompt</source>

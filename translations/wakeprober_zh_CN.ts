@@ -49,7 +49,7 @@ Please report faults and send suggestions through the project&apos;s issue track
         <translation>Wakeprober 会在白天按你设定的间隔提醒你检验自己是否在做梦。养成习惯后，这种检验会延续到睡梦中，帮助你做清醒梦。
 点击左上角的“开始检验”方框启动计时器；再次点击（此时显示“停止检验”）即可暂停。
 时间到后，从上往下第二个方框会闪烁，提示你进行检验；若勾选了“蜂鸣提醒”，还会发出蜂鸣声。点击闪烁的方框，或等待自动重置。
-勾选“窗口置顶”后，提醒时窗口会显示在所有其他窗口的前面。
+勾选“提醒时弹出窗口”后，提醒时窗口会显示在所有其他窗口的前面。
 在“间隔（分钟）”旁的输入框中输入两次检验之间的分钟数（默认 30；请用半角数字和小数点，如 0.5）。
 在“提示次数”旁的输入框中输入闪烁和蜂鸣多少次后自动重置（默认 20）。
 点击“退出”关闭程序。
@@ -111,7 +111,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Wakeprober is running. Close it, then click Retry.</source>
         <extracomment>A message box with the buttons Retry and Cancel; name the Retry button as Windows does.</extracomment>
-        <translation>Wakeprober 正在运行。请关闭它，然后单击“重试”。</translation>
+        <translation>Wakeprober 正在运行。请关闭它，然后点击“重试”。</translation>
     </message>
     <message>
         <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
@@ -139,7 +139,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>该检验了！点此重置</translation>
+        <translation>该检验了！点击重置</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
@@ -189,7 +189,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>窗口置顶</translation>
+        <translation>提醒时弹出窗口</translation>
     </message>
     <message>
         <source>Help</source>

@@ -49,7 +49,7 @@ Please report faults and send suggestions through the project&apos;s issue track
         <translation>Wakeprober 會在白天依您設定的間隔，提醒您檢驗自己是否在做夢。養成習慣後，這種檢驗會延續到睡夢中，幫助您做清醒夢。
 按一下左上角的「開始檢驗」方塊即可啟動計時器；再按一下（此時顯示「停止檢驗」）即可暫停。
 時間到時，由上往下第二個方塊會閃爍，提示您進行檢驗；若勾選「嗶聲提醒」，還會發出嗶聲。按一下閃爍的方塊，或等待自動重設。
-勾選「視窗置頂」後，提醒時視窗會顯示在所有其他視窗前面。
+勾選「提醒時彈出視窗」後，提醒時視窗會顯示在所有其他視窗前面。
 在「間隔（分鐘）」旁的欄位輸入兩次檢驗之間的分鐘數（預設 30；請用半形數字和小數點，如 0.5）。
 在「提示次數」旁的欄位輸入閃爍和嗶聲幾次後自動重設（預設 20）。
 按一下「結束」即可關閉程式。
@@ -189,7 +189,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>視窗置頂</translation>
+        <translation>提醒時彈出視窗</translation>
     </message>
     <message>
         <source>Help</source>

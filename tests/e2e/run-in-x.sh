@@ -26,6 +26,14 @@ export DISPLAY=":$(head -n1 "$work/display")"
 
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# What the session's programs keep (the window manager's log, Mesa's shader
+# cache, a sound server's cookie, Wine's state) stays out of the user's home:
+# their XDG folders are the session's own, under WAKEPROBER_XDG_HOME where the
+# caller names a folder of the build for them, and otherwise temporary.
+xdg=${WAKEPROBER_XDG_HOME:-$work/xdg}
+export XDG_CONFIG_HOME="$xdg/config" XDG_CACHE_HOME="$xdg/cache" XDG_DATA_HOME="$xdg/data" \
+    XDG_STATE_HOME="$xdg/state"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME" "$XDG_STATE_HOME"
 # The session bus comes before the window manager: some (xfwm4) keep their
 # settings on it.
 bus_pid=$(dbus-daemon --session --fork --print-pid --address="unix:path=$work/bus")

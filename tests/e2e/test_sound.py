@@ -7,28 +7,27 @@ and rings no X bell; once the service is gone, the X bell rings instead. A servi
 hangs (SIGSTOP), after a beep or before the first one, delays no tick: the X bell rings
 in its place, the sound comes back with the service, and Exit ends the program at once.
 Usage: test_sound.py BIN BELLWATCH"""
-import signal
 import subprocess
 import sys
+import threading
 import time
 
+from soundserver import SoundServer
 from xsession import EXIT, Bells, Checks, Program, click, wait_for
 
 PREFIX = "Seconds to next Check "
 
 
 class SoundStreams:
-    """A PulseAudio server with only a null sink, counting the streams played on it."""
+    """A private sound server with only a null sink (soundserver.py), counting the
+    streams played on it."""
 
     def __init__(self):
-        self.server = subprocess.Popen(
-            ["pulseaudio", "--daemonize=no", "--exit-idle-time=-1", "-n",
-             "--load=module-null-sink", "--load=module-native-protocol-unix"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_for(lambda: subprocess.run(["pactl", "info"], capture_output=True).returncode == 0, 10)
+        self.server = SoundServer()
+        print("a private %s server" % ("PipeWire" if self.server.pipewire else "PulseAudio"),
+              flush=True)
         self.count = 0
         self._watch = subprocess.Popen(["pactl", "subscribe"], stdout=subprocess.PIPE, text=True)
-        import threading
         threading.Thread(target=self._read, daemon=True).start()
 
     def _read(self):
@@ -37,13 +36,11 @@ class SoundStreams:
                 self.count += 1
 
     def hang(self, hung):
-        self.server.send_signal(signal.SIGSTOP if hung else signal.SIGCONT)
+        self.server.hang(hung)
 
     def stop(self):
-        self.hang(False)
         self._watch.kill()
-        self.server.kill()
-        self.server.wait()
+        self.server.remove()
 
 
 def wait_for_text(program, text, timeout=10):
@@ -140,7 +137,7 @@ def main(binary, bellwatch):
     finally:
         program.kill()
         bells.stop()
-        if sound.server.poll() is None:
+        if sound.server.running():
             sound.stop()
     return check.summary()
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QApplication>
 #include <QFont>
+#include <QFontInfo>
 #include <QGlyphRun>
 #include <QString>
 #include <QTextLayout>
@@ -24,4 +26,16 @@ inline QString missingGlyphs(const QFont &font, const QString &text)
                 missing += c;
     }
     return missing;
+}
+
+// The family Qt really draws the interface in, if it is not the one the test
+// run was given (WAKEPROBER_TEST_FONT, from tests/CMakeLists.txt): a font
+// that is not installed would otherwise be measured as some other.
+inline QString unexpectedInterfaceFont()
+{
+    const QString expected = qEnvironmentVariable("WAKEPROBER_TEST_FONT");
+    const QString drawn = QFontInfo(QApplication::font()).family();
+    return expected.isEmpty() || drawn == expected
+        ? QString()
+        : QStringLiteral("drawn in %1, not %2").arg(drawn, expected);
 }

@@ -39,11 +39,17 @@ class TestForm1 : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void layoutAndTexts();
     void everyLanguageFits_data();
     void everyLanguageFits();
     void exitClosesIt();
 };
+
+void TestForm1::initTestCase()
+{
+    QCOMPARE(unexpectedInterfaceFont(), QString());
+}
 
 void TestForm1::layoutAndTexts()
 {

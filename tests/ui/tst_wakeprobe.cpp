@@ -27,6 +27,7 @@ class TestWakeprobe : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void startsAsAUserFindsIt();
@@ -57,6 +58,11 @@ private:
 
     std::unique_ptr<Wakeprobe> m_window;
 };
+
+void TestWakeprobe::initTestCase()
+{
+    QCOMPARE(unexpectedInterfaceFont(), QString());
+}
 
 void TestWakeprobe::init()
 {

@@ -38,9 +38,17 @@ fi
 # The X bell counter of the Linux tests, for this side.
 g++ -O1 -o "$build/bellwatch" tests/e2e/bellwatch.cpp -lX11
 
-# A prefix of its own each run; Wine wants an absolute path.
-export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-rm -rf "$WINEPREFIX"
+# A prefix of its own each run; Wine wants an absolute path. Wine's menu
+# builder is off: it would put the installed setup's shortcuts, icons and file
+# types into the user's desktop menu. Wine's and the session's other state
+# (XDG folders) stays in the build folder too.
+export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WAKEPROBER_XDG_HOME="$build/xdg"
+rm -rf "$WINEPREFIX" "$WAKEPROBER_XDG_HOME"
+# Each language's locale, built without root into a folder of the build.
+scripts/locales.sh "$root/build/locale"
+export LOCPATH="$root/build/locale"
 run_x() { tests/e2e/run-in-x.sh "$@"; }
 run_x wine "$build/tests/win32/tst_setwindowpos_win32.exe"
 status=0

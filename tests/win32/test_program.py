@@ -15,12 +15,14 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), ".."))
 from catalogues import all_catalogues  # noqa: E402
 from wine_checks import start, wine  # noqa: E402
-from xsession import (EXIT, Bells, Checks, client_named, client_stacking, pixel,  # noqa: E402
-                      screenshot, wait_for, window_property, wm_state)
+from xsession import (EXIT, HELP, Bells, Checks, click, client_named,  # noqa: E402
+                      client_stacking, pixel, screenshot, wait_for, window_property, wm_state)
 
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "comctl32.dll",
                "ole32.dll", "oleacc.dll", "uxtheme.dll", "advapi32.dll", "shell32.dll"}
 RIGHT_TO_LEFT = {"ar", "he"}  # languages whose windows are mirrored
+WIDTH = 373  # the main window's client area at 96 dpi
+HELP_TEXT = (200, 40)  # within the help window's instructions, read from either side
 
 
 def set_dpi(dpi):
@@ -194,13 +196,22 @@ def main(build, bellwatch, outdir):
             program.kill()
         languages(check, dpi)
     set_dpi(96)
-    # A German, a Japanese and an Arabic user's main window, for a person to look at.
-    for language in ("de_DE", "ja_JP", "ar_EG"):
+    # Both windows as users of some languages see them, for a person to look at: the
+    # longer European ones, the East Asian ones and both that read from the right.
+    for language in ("de_DE", "it_IT", "uk_UA", "vi_VN", "ja_JP", "ko_KR", "ar_EG", "he_IL"):
         program = wine(exe, env={**os.environ, "LANG": language + ".UTF-8"})
         wid = wait_for(lambda: client_named("Wakeprober"), 30, 0.05)
         # Once drawn to its last control: Exit's face is not the window's blue.
         wait_for(lambda: pixel(wid, EXIT) != "8080FF", 10)
         screenshot(wid, os.path.join(outdir, "win32-main-window-%s.png" % language[:2]))
+        # Help, at its mirror image where the window reads from the right.
+        mirrored = language[:2] in RIGHT_TO_LEFT
+        click(wid, (WIDTH - HELP[0] if mirrored else HELP[0], HELP[1]))
+        help_window = wait_for(lambda: other_window(wid), 10)
+        if help_window:
+            # Once its instructions are drawn, on their white.
+            wait_for(lambda: pixel(help_window, HELP_TEXT) == "FFFFFF", 10)
+            screenshot(help_window, os.path.join(outdir, "win32-help-window-%s.png" % language[:2]))
         program.kill()
         wait_for(lambda: client_named("Wakeprober") is None, 10)
     subprocess.run(["wineserver", "-w"])

@@ -72,13 +72,13 @@ void createControls(HWND parent, const Layout::Window &layout, UINT dpi)
         // unmirrored, right-aligned and reading from the right by their own
         // styles: the reading order a mirrored control's text gets from the
         // mirroring is not what every system gives it (under Wine a typed
-        // 0.05 shows as 05.0).
+        // 0.05 shows as 05.0). The labels draw themselves (fromtheright.h).
         const bool readsFromTheRight = mirrored(parent) && Layout::alignsRightWhenMirrored(c.kind);
         DWORD exStyle = cls.exStyle;
         if (readsFromTheRight) {
             exStyle |= WS_EX_RIGHT | WS_EX_RTLREADING;
             if (c.kind == Layout::Kind::Label)
-                style = (style & ~DWORD(SS_LEFT)) | SS_RIGHT;
+                style = (style & ~DWORD(SS_TYPEMASK)) | SS_OWNERDRAW;
         }
         HWND hwnd = CreateWindowExW(exStyle, cls.name,
             widen(translated(layout.name, c.text)).c_str(), style, twipsToPixels(left, dpi),
@@ -124,10 +124,4 @@ UINT followDpi(HWND window, const Layout::Window &layout, WPARAM wParam, LPARAM 
     // Repainted, controls and all, once the caller has set the new font.
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return dpi;
-}
-
-void readAsMade(HWND control, HDC dc)
-{
-    if ((GetWindowLongPtrW(control, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0)
-        SetTextAlign(dc, GetTextAlign(dc) | TA_RTLREADING);
 }

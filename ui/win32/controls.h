@@ -26,8 +26,3 @@ void placeControls(HWND window, const Layout::Window &layout, UINT dpi);
 // On WM_DPICHANGED: the suggested frame, then the layout at the new DPI, which
 // it returns; the caller fits its font to it.
 UINT followDpi(HWND window, const Layout::Window &layout, WPARAM wParam, LPARAM lParam);
-
-// On WM_CTLCOLORSTATIC: a label made to read from the right (WS_EX_RTLREADING)
-// is drawn so, on the device context it paints with, which is where Wine
-// looks for the reading order of a static control's text.
-void readAsMade(HWND control, HDC dc);

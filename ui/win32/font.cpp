@@ -3,6 +3,7 @@
 
 #include "controls.h"
 #include "fit.h"
+#include "fromtheright.h"
 #include "text.h"
 
 #include <cmath>
@@ -27,6 +28,8 @@ RECT textRoom(HWND control, Layout::Kind kind, UINT dpi)
         InflateRect(&r, -px(Layout::CaptionMarginX), -px(Layout::CaptionMarginY));
         break;
     case Layout::Kind::Label:
+        if ((GetWindowLongPtrW(control, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0)
+            r = fromTheRightRoom(control, dpi);
         break;
     }
     return r;

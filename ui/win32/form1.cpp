@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include "controls.h"
+#include "fromtheright.h"
 #include "toplevel.h"
 
 namespace {
@@ -47,6 +48,9 @@ LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
             && LOWORD(wParam) == Layout::control(Layout::Help::Command1).id)
             DestroyWindow(hwnd);
         return 0;
+    case WM_DRAWITEM:
+        drawFromTheRight(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+        return TRUE;
     case WM_CTLCOLORSTATIC:
         return reinterpret_cast<LRESULT>(form->m_painter.control(reinterpret_cast<HDC>(wParam),
             reinterpret_cast<HWND>(lParam), Colours::Surface::Caption));

@@ -31,7 +31,6 @@ HBRUSH Painter::control(HDC dc, HWND control, Colours::Surface surface)
     const Colours::Pair pair = Colours::of(surface, highContrast(), systemColour);
     SetBkColor(dc, pair.back);
     SetTextColor(dc, IsWindowEnabled(control) ? pair.text : Colours::disabledText(systemColour));
-    readAsMade(control, dc);
     return brush(pair.back);
 }
 

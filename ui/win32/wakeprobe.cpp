@@ -3,6 +3,7 @@
 
 #include "accessibility.h"
 #include "form1.h"
+#include "fromtheright.h"
 #include "text.h"
 #include "toplevel.h"
 #include "translated.h"
@@ -75,6 +76,9 @@ LRESULT Wakeprobe::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam == Timer1)
             m_cycle.timer1TickOrHalt();
         return 0;
+    case WM_DRAWITEM:
+        drawFromTheRight(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+        return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         if (HBRUSH brush
