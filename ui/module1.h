@@ -29,8 +29,16 @@ std::int32_t SetTopmost(const WindowHandle &hWnd, const Truth &on);
 // has its own body; where it cannot, it leaves the window as it is.
 void ShowInView(WindowHandle hWnd);
 
+// Whether the user is using the window: it is the one in the foreground.
+bool IsActive(WindowHandle hWnd);
+
+// Marks the window as asking for the user's attention, as a taskbar or pager
+// shows it, or no longer; never asks for the keyboard.
+void AskForAttention(WindowHandle hWnd, bool on);
+
 // What a prompt asks of the window: with on exactly True it is first shown in
-// view, then joins the band; otherwise this is SetTopmost alone.
+// view, then joins the band, and asks for attention unless it is in use;
+// otherwise it leaves the band and stops asking.
 std::int32_t SetTopmostInView(const WindowHandle &hWnd, const Truth &on);
 
 } // namespace Module1

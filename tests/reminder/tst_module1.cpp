@@ -16,6 +16,8 @@ std::vector<Call> calls;
 std::vector<WindowHandle> shownInView; // and when: how many calls had come before
 std::size_t callsBeforeShown = 0;
 std::int32_t nextResult = 1;
+bool activeWindow = false;
+std::vector<bool> attention; // each request: asked (true) or told to stop
 
 } // namespace
 
@@ -26,6 +28,9 @@ std::int32_t Module1::SetWindowPos(WindowHandle hWnd, std::intptr_t after, std::
     calls.push_back({ hWnd, after, flags });
     return nextResult;
 }
+
+bool Module1::IsActive(WindowHandle) { return activeWindow; }
+void Module1::AskForAttention(WindowHandle, bool on) { attention.push_back(on); }
 
 void Module1::ShowInView(WindowHandle hWnd)
 {
@@ -39,6 +44,8 @@ class TestModule1 : public QObject {
 private slots:
     void setTopmost_data();
     void setTopmost();
+    void attentionWhileElsewhere_data();
+    void attentionWhileElsewhere();
 };
 
 void TestModule1::setTopmost_data()
@@ -92,6 +99,41 @@ void TestModule1::setTopmost()
         shownInView, shows ? std::vector<WindowHandle> { hWnd } : std::vector<WindowHandle> {});
     if (shows)
         QCOMPARE(callsBeforeShown, std::size_t(0));
+}
+
+void TestModule1::attentionWhileElsewhere_data()
+{
+    // Prompt ticks (true) and resets (false), the user in the window or not,
+    // and the requests the window makes.
+    QTest::addColumn<QList<bool>>("ticks");
+    QTest::addColumn<QList<bool>>("inUse");
+    QTest::addColumn<QList<bool>>("requests");
+    QTest::newRow("asks while the user is elsewhere, each prompt tick")
+        << QList { true, true } << QList { false, false } << QList { true, true };
+    QTest::newRow("stops at the reset")
+        << QList { true, false } << QList { false, false } << QList { true, false };
+    QTest::newRow("never asks while in use")
+        << QList { true, false } << QList { true, true } << QList<bool> {};
+    QTest::newRow("stops once the user comes to it")
+        << QList { true, true, false } << QList { false, true, true } << QList { true, false };
+    QTest::newRow("a reset without a prompt asks nothing")
+        << QList { false, false } << QList { false, false } << QList<bool> {};
+}
+
+void TestModule1::attentionWhileElsewhere()
+{
+    QFETCH(QList<bool>, ticks);
+    QFETCH(QList<bool>, inUse);
+    QFETCH(QList<bool>, requests);
+    attention.clear();
+    // A window of its own for each row: the module remembers which ones asked.
+    static WindowHandle hWnd = 0x4600005;
+    ++hWnd;
+    for (qsizetype i = 0; i < ticks.size(); ++i) {
+        activeWindow = inUse[i];
+        Module1::SetTopmostInView(hWnd, ticks[i] ? True : False);
+    }
+    QCOMPARE(QList<bool>(attention.begin(), attention.end()), requests);
 }
 
 QTEST_APPLESS_MAIN(TestModule1)

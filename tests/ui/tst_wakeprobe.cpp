@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "checkbox.h"
+#include "colours.h"
 #include "fit.h"
 #include "fitting.h"
 #include "form1.h"
@@ -32,6 +33,8 @@ private slots:
     void cleanup();
     void startsAsAUserFindsIt();
     void windowAndColours();
+    void everyCaptionReadsInThePalette_data();
+    void everyCaptionReadsInThePalette();
     void everyCaptionFits_data();
     void everyCaptionFits();
     void mirroredInRightToLeft_data();
@@ -59,10 +62,7 @@ private:
     std::unique_ptr<Wakeprobe> m_window;
 };
 
-void TestWakeprobe::initTestCase()
-{
-    QCOMPARE(unexpectedInterfaceFont(), QString());
-}
+void TestWakeprobe::initTestCase() { QCOMPARE(unexpectedInterfaceFont(), QString()); }
 
 void TestWakeprobe::init()
 {
@@ -112,6 +112,53 @@ void TestWakeprobe::windowAndColours()
         QCOMPARE(backgroundOf(name), highlightText);
     QCOMPARE(child("Label3")->font().family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(child("Label3")->font().pointSize(), 12);
+}
+
+void TestWakeprobe::everyCaptionReadsInThePalette_data()
+{
+    // The desktop's palette: the default, and a dark one whose highlighted
+    // text is dark too (the check boxes and labels stand on it).
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("default") << QApplication::palette();
+    QPalette dark(QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::HighlightedText, QColor(0x10, 0x10, 0x10));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    QTest::newRow("dark") << dark;
+}
+
+// At WCAG's 4.5:1 or more, in both windows, at rest and on both colours of
+// the prompt box.
+void TestWakeprobe::everyCaptionReadsInThePalette()
+{
+    QFETCH(QPalette, palette);
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(palette);
+    m_window = std::make_unique<Wakeprobe>();
+    m_window->show();
+    const auto ratio = [](QWidget *w) {
+        const auto colour = [](QColor c) {
+            return Colour(c.red()) | Colour(c.green()) << 8 | Colour(c.blue()) << 16;
+        };
+        return Colours::contrast(colour(w->palette().color(QPalette::Window)),
+            colour(w->palette().color(QPalette::WindowText)));
+    };
+    const auto captionsRead = [&](QWidget *window) {
+        for (auto *w : window->findChildren<QWidget *>())
+            if ((qobject_cast<QCheckBox *>(w) || qobject_cast<QLabel *>(w)) && ratio(w) < 4.5)
+                return w->objectName() + QStringLiteral(": %1").arg(ratio(w));
+        return QString();
+    };
+    QCOMPARE(captionsRead(m_window.get()), QString());
+    child<QLineEdit>("Text2")->setText("0");
+    child<CheckBox>("Check1")->click();
+    for (int tick = 1; tick <= 2; ++tick) { // green, then white again
+        m_window->timer1Tick();
+        QVERIFY2(ratio(child("Check2")) >= 4.5, qPrintable(QString::number(tick)));
+    }
+    child<QPushButton>("Command1")->click();
+    QCOMPARE(captionsRead(m_window->helpWindow()), QString());
+    m_window.reset();
+    QApplication::setPalette(before);
 }
 
 void TestWakeprobe::everyCaptionFits_data()

@@ -12,6 +12,9 @@
 //   driver fit D   the real windows built in this process: every caption fits,
 //                  in a font that has all its characters, every control in
 //                  place, mirrored where D is rtl
+//   driver contrast  likewise: every caption reads on its background, also
+//                  on both colours of the prompt
+#include "colours.h"
 #include "fit.h"
 #include "font.h"
 #include "form1.h"
@@ -185,9 +188,14 @@ int cycle()
     check(shown == Prefix + "-1" && !IsIconic(mainWindow) && topmost(),
         "the prompt restores a minimised window into the band: " + shown);
     check(EqualRect(&placed, &now), "at its size and place");
+    // Not in the foreground, it asks for attention (the taskbar button
+    // flashes), and stops asking at the reset.
+    check(GetForegroundWindow() != mainWindow, "restored without the foreground");
+    ask("attention 1");
     for (int i = 0; i < 2; ++i)
         shown = nextText1(shown);
     check(shown == Prefix + "-3", "a cycle with the beep off: " + shown);
+    ask("attention 0");
     ask("bells 7");
 
     // With "Window to front" unticked a minimised window stays minimised.
@@ -437,6 +445,53 @@ void fit(bool mirrored)
         }
 }
 
+// The colours a window gives a check box or label, read the way it paints
+// them: the text's contrast on the background, and both as 0xBBGGRR.
+std::pair<double, std::string> textContrast(HWND window, HWND control, const Layout::Control &c)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    SendMessageW(window, c.kind == Layout::Kind::Label ? WM_CTLCOLORSTATIC : WM_CTLCOLORBTN,
+        WPARAM(dc), LPARAM(control));
+    const COLORREF text = GetTextColor(dc), back = GetBkColor(dc);
+    DeleteDC(dc);
+    char colours[32];
+    std::snprintf(colours, sizeof colours, "%06lX on %06lX", text, back);
+    return { Colours::contrast(text, back), colours };
+}
+
+// Every caption of both windows reads on its background, at WCAG's 4.5:1 or
+// more: at rest, and the prompt box on both its colours.
+void contrast()
+{
+    mainWindow = Wakeprobe::open(SW_SHOW);
+    HWND help = Form1::show();
+    HIGHCONTRASTW scheme {};
+    scheme.cbSize = sizeof scheme;
+    SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof scheme, &scheme, 0);
+    const std::string in = (scheme.dwFlags & HCF_HIGHCONTRASTON) != 0 ? " in high contrast"
+                                                                      : " in the usual colours";
+    const auto captions = [in](HWND window, const Layout::Window &layout, const std::string &when) {
+        for (const Layout::Control &c : layout.controls)
+            if (Layout::onHighlightText(c.kind) && c.visible
+                && IsWindowEnabled(GetDlgItem(window, c.id))) {
+                const auto [ratio, colours] = textContrast(window, GetDlgItem(window, c.id), c);
+                check(ratio >= 4.5,
+                    std::string(layout.name) + " " + std::string(c.name) + when + in + ": "
+                        + colours + ", " + std::to_string(ratio) + ":1");
+            }
+    };
+    captions(mainWindow, Layout::Wakeprobe, " at rest");
+    captions(help, Layout::Form1, " at rest");
+    // Ticks handled here, in this process: the first prompts at once.
+    type("Text2", "0");
+    click(item("Check1"));
+    for (const char *when : { " flashing", " back on white" }) {
+        SendMessageW(mainWindow, WM_TIMER, 1, 0);
+        check(enabled("Check2"), std::string("the prompt box") + when);
+        captions(mainWindow, Layout::Wakeprobe, when);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -445,6 +500,8 @@ int main(int argc, char **argv)
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     if (mode == "fit") {
         fit(argc > 2 && std::string(argv[2]) == "rtl");
+    } else if (mode == "contrast") {
+        contrast();
     } else {
         waitFor(
             [] { return (mainWindow = FindWindowW(nullptr, L"Wakeprober")) != nullptr; }, 20000);

@@ -25,6 +25,33 @@ WIDTH = 373  # the main window's client area at 96 dpi
 HELP_TEXT = (200, 40)  # within the help window's instructions, read from either side
 
 
+# Windows' two high-contrast schemes, as the registry keeps a scheme's colours.
+HIGH_CONTRAST = {
+    "black": {"Window": "0 0 0", "WindowText": "255 255 255", "Hilight": "0 255 255",
+              "HilightText": "0 0 0", "ButtonFace": "0 0 0", "ButtonText": "255 255 255",
+              "GrayText": "0 255 0"},
+    "white": {"Window": "255 255 255", "WindowText": "0 0 0", "Hilight": "55 0 110",
+              "HilightText": "255 255 255", "ButtonFace": "255 255 255", "ButtonText": "0 0 0",
+              "GrayText": "96 0 0"}}
+
+
+def high_contrast(check):
+    """Every caption reads on its background (WCAG 4.5:1) in the usual colours and under
+    each high-contrast scheme, also on both colours of the prompt box. Wine takes the
+    colours from the registry; it reports high contrast off whatever the registry says."""
+    colours = r"HKCU\Control Panel\Colors"
+    drive(check, "contrast")
+    for scheme in HIGH_CONTRAST.values():
+        for name, rgb in scheme.items():
+            subprocess.run(["wine", "reg", "add", colours, "/v", name, "/t", "REG_SZ", "/d", rgb,
+                            "/f"], check=True, capture_output=True)
+        subprocess.run(["wineserver", "-w"], check=True)
+        drive(check, "contrast")
+    for name in HIGH_CONTRAST["black"]:
+        subprocess.run(["wine", "reg", "delete", colours, "/v", name, "/f"], capture_output=True)
+    subprocess.run(["wineserver", "-w"], check=True)
+
+
 def set_dpi(dpi):
     subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
                     "REG_DWORD", "/d", str(dpi), "/f"], check=True, capture_output=True)
@@ -66,6 +93,13 @@ def answer(question, wid, bells, base, outdir):
         if seen == "00FF00" and not os.path.exists(prompt):
             screenshot(wid, prompt)  # the first green flash, for a person to look at
         return "ok" if seen == question[3] else "no: " + seen
+    if question[0] == "attention":
+        # Wine marks a flashing taskbar button as the X window's attention state.
+        want = question[1] == "1"
+        ok = wait_for(lambda: ("_NET_WM_STATE_DEMANDS_ATTENTION" in wm_state(wid)
+                               or "urgency hint bit is set" in window_property(wid, "WM_HINTS"))
+                      == want, 1)
+        return "ok" if ok else "no: _NET_WM_STATE %r" % wm_state(wid).strip()
     if question[0] == "bells":
         ok = wait_for(lambda: bells.count - base == int(question[1]), 1.5)
         return "ok" if ok else "no: %d bells" % (bells.count - base)
@@ -196,6 +230,7 @@ def main(build, bellwatch, outdir):
             program.kill()
         languages(check, dpi)
     set_dpi(96)
+    high_contrast(check)
     # Both windows as users of some languages see them, for a person to look at: the
     # longer European ones, the East Asian ones and both that read from the right.
     for language in ("de_DE", "it_IT", "uk_UA", "vi_VN", "ja_JP", "ko_KR", "ar_EG", "he_IL"):

@@ -39,11 +39,24 @@ std::int32_t Module1::SetWindowPos(WindowHandle hWnd, std::intptr_t hWndInsertAf
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
         // Joining the band, on top of it; leaving it, on top of the ordinary
         // windows, as HWND_NOTOPMOST does, instead of just below the active one.
-        window->raise();
         // Never an activation request: the keyboard stays with whatever the
-        // user is typing into. A window that wants to be seen asks for
-        // attention instead, and stops asking when it leaves the band.
-        setDemandsAttention(window->windowHandle(), on && !window->isActiveWindow());
+        // user is typing into.
+        window->raise();
     }
     return 1;
+}
+
+bool Module1::IsActive(WindowHandle hWnd)
+{
+    const QWidget *window = QWidget::find(static_cast<WId>(hWnd));
+    return window != nullptr && window->isActiveWindow();
+}
+
+void Module1::AskForAttention(WindowHandle hWnd, bool on)
+{
+    QWidget *window = QWidget::find(static_cast<WId>(hWnd));
+    // The offscreen platform has nobody to ask.
+    if (window != nullptr && window->windowHandle() != nullptr
+        && QGuiApplication::platformName() != QLatin1String("offscreen"))
+        setDemandsAttention(window->windowHandle(), on);
 }

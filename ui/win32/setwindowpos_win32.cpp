@@ -18,3 +18,19 @@ void Module1::ShowInView(WindowHandle hWnd)
     if (IsIconic(window))
         ShowWindow(window, SW_SHOWNOACTIVATE);
 }
+
+bool Module1::IsActive(WindowHandle hWnd)
+{
+    return GetForegroundWindow() == reinterpret_cast<HWND>(hWnd);
+}
+
+void Module1::AskForAttention(WindowHandle hWnd, bool on)
+{
+    // The taskbar button flashes until the window comes to the foreground,
+    // or until it is told to stop.
+    FLASHWINFO flash {};
+    flash.cbSize = sizeof flash;
+    flash.hwnd = reinterpret_cast<HWND>(hWnd);
+    flash.dwFlags = on ? FLASHW_TRAY | FLASHW_TIMERNOFG : FLASHW_STOP;
+    FlashWindowEx(&flash);
+}
