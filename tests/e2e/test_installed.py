@@ -77,6 +77,16 @@ def main(prefix):
         check(program.wid is not None, "the installed program shows its window")
         title = run("xprop", "-id", str(program.wid), "_NET_WM_NAME") if program.wid else ""
         check('"Wakeprober"' in title, "titled Wakeprober: %s" % title.strip())
+        # A dock or task switcher finds the entry, and so its name and icon, by the
+        # window's class; a taskbar that draws the window's own icon finds one.
+        with open(os.path.join(share, "applications/%s.desktop" % APP_ID)) as entry:
+            wm_class = [line.strip().split("=", 1)[1] for line in entry
+                        if line.startswith("StartupWMClass=")]
+        classes = run("xprop", "-id", str(program.wid), "WM_CLASS") if program.wid else ""
+        check(wm_class and classes.strip().endswith('"%s"' % wm_class[0]),
+              "the entry's StartupWMClass %r names the window's class: %s" % (wm_class, classes.strip()))
+        icon = run("xprop", "-id", str(program.wid), "_NET_WM_ICON") if program.wid else ""
+        check("Icon (" in icon, "the window has its icon: %s" % icon.split("\n")[0].strip())
     finally:
         program.kill()
     start_without_display(check, binary)

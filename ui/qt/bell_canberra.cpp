@@ -27,6 +27,11 @@
 // the X bell would ring and the sound come after it. So the worker makes the
 // sound ready (connected, and the sample in the server's cache) as soon as
 // the beep is asked for, well before the first prompt plays it.
+//
+// libcanberra never reconnects a context whose server went away, as a
+// desktop's sound server does after an update, a crash or a change of audio
+// device: a play that fails is tried once more on a new context, made ready
+// afresh, so that a server that came back is heard from on the next beep.
 namespace {
 
 using namespace std::chrono_literals;
@@ -35,6 +40,7 @@ constexpr auto HandOver = 250ms;
 
 struct ca_context;
 using CreateFn = int (*)(ca_context **);
+using DestroyFn = int (*)(ca_context *);
 using OpenFn = int (*)(ca_context *);
 using PlayFn = int (*)(ca_context *, std::uint32_t, ...);
 using CacheFn = int (*)(ca_context *, ...);
@@ -49,22 +55,48 @@ public:
         void *lib = dlopen("libcanberra.so.0", RTLD_LAZY | RTLD_LOCAL);
         if (lib == nullptr)
             return;
-        auto create = reinterpret_cast<CreateFn>(dlsym(lib, "ca_context_create"));
+        m_create = reinterpret_cast<CreateFn>(dlsym(lib, "ca_context_create"));
+        m_destroy = reinterpret_cast<DestroyFn>(dlsym(lib, "ca_context_destroy"));
         m_open = reinterpret_cast<OpenFn>(dlsym(lib, "ca_context_open"));
         m_play = reinterpret_cast<PlayFn>(dlsym(lib, "ca_context_play"));
         m_cache = reinterpret_cast<CacheFn>(dlsym(lib, "ca_context_cache"));
-        if (create == nullptr || m_open == nullptr || m_play == nullptr || m_cache == nullptr
-            || create(&m_context) != CA_SUCCESS)
-            m_context = nullptr;
+        m_loaded = m_create != nullptr && m_destroy != nullptr && m_open != nullptr
+            && m_play != nullptr && m_cache != nullptr;
+        create();
     }
 
     void prepare()
     {
+        m_prepared = true;
         if (m_context != nullptr && m_open(m_context) == CA_SUCCESS)
             m_cache(m_context, "event.id", "bell", static_cast<const char *>(nullptr));
     }
 
-    bool play()
+    // Plays the bell; a second try on a new context only while inTime says
+    // the sound would still come in its tick.
+    template <typename InTime> bool play(InTime inTime)
+    {
+        if (playOnce())
+            return true;
+        // Perhaps the server went away and came back: a new context, ready
+        // for this beep if there is still time, or for the next.
+        if (m_context != nullptr)
+            m_destroy(m_context);
+        create();
+        if (m_prepared)
+            prepare();
+        return inTime() && playOnce();
+    }
+
+private:
+    void create()
+    {
+        m_context = nullptr;
+        if (m_loaded && m_create(&m_context) != CA_SUCCESS)
+            m_context = nullptr;
+    }
+
+    bool playOnce()
     {
         return m_context != nullptr
             && m_play(m_context, 0, "event.id", "bell", "event.description", "Wakeprobe",
@@ -72,8 +104,11 @@ public:
             == CA_SUCCESS;
     }
 
-private:
     ca_context *m_context = nullptr;
+    bool m_loaded = false;
+    bool m_prepared = false;
+    CreateFn m_create = nullptr;
+    DestroyFn m_destroy = nullptr;
     OpenFn m_open = nullptr;
     PlayFn m_play = nullptr;
     CacheFn m_cache = nullptr;
@@ -132,10 +167,11 @@ private:
             const unsigned number = m_requested;
             // Too late: the X bell has rung for it, and a sound now would be
             // a second beep out of time.
-            if (Clock::now() - m_asked > HandOver)
+            const auto inTime = [asked = m_asked] { return Clock::now() - asked <= HandOver; };
+            if (!inTime())
                 continue;
             lock.unlock();
-            const bool ok = sound.play();
+            const bool ok = sound.play(inTime);
             lock.lock();
             if (ok)
                 m_played = number;

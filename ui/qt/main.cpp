@@ -2,6 +2,7 @@
 #include "wakeprobe.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 #include <QTranslator>
 
@@ -86,6 +87,13 @@ int main(int argc, char *argv[])
     qtHandler = qInstallMessageHandler(displayAwareHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
+    // Who the program is, for the desktop: the entry whose name and icon a
+    // dock or task switcher shows for its window (and, on Wayland, its
+    // app_id), and the theme's icon, or the one built in where no theme has it.
+    const QString id = QStringLiteral("io.github.wakeprober.Wakeprober");
+    QGuiApplication::setDesktopFileName(id);
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(id, QIcon(QStringLiteral(":/icons/%1.png").arg(id))));
     if (translated)
         QCoreApplication::installTranslator(&translator);
 
