@@ -5,6 +5,12 @@
 # this machine's apt already uses) in a temporary folder, puts a clean clone of
 # this repository's HEAD in it, runs scripts/test.sh inside it as root, and
 # removes it all again, unmounting what it mounted even when something fails.
+# It also proves that the test command leaves the machine as it found it: it
+# records the user's home (~/.local, ~/.config, ~/.cache), /etc,
+# /usr/lib/locale and the installed packages before the command, after
+# scripts/install-deps.sh test and after the whole command, and fails on any
+# difference but the packages that install-deps.sh lists (--list) with what
+# they bring along: their dependencies and their own files.
 # Too slow for every run (a quarter of an hour or more); run it before a release.
 # Usage: scripts/test-fresh.sh RELEASE   (for example bookworm or trixie)
 #        MIRROR=URI scripts/test-fresh.sh RELEASE   to name the archive yourself
@@ -32,21 +38,30 @@ mirror=${MIRROR:-$(host_mirror)}
 root=$(mktemp -d "${TMPDIR:-/var/tmp}/wakeprober-$release-XXXXXX")
 mounts=()
 cleanup() {
+    # Never stopped halfway by a failing step: every mount must go.
+    set +e
     # Whatever still runs inside (a Wine server, a bus) would hold the mounts.
+    local p i
     for p in /proc/[0-9]*; do
-        [ "$(readlink "$p/root" 2>/dev/null)" = "$root" ] && kill -9 "${p#/proc/}" 2>/dev/null
+        if [ "$(readlink "$p/root" 2>/dev/null)" = "$root" ]; then
+            kill -9 "${p#/proc/}" 2>/dev/null
+        fi
     done
     for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
-        umount "${mounts[i]}" 2>/dev/null || umount -l "${mounts[i]}"
+        umount "${mounts[i]}" 2>/dev/null || umount -l "${mounts[i]}" ||
+            echo "$0: could not unmount ${mounts[i]}" >&2
     done
     # Only once nothing is mounted there any more, and never across into another file system.
     if ! grep -q " $root/" /proc/self/mounts; then
         rm -rf --one-file-system "$root"
+        rm -f "$root".*.files "$root".*.packages "$root.debootstrap.log"
     else
         echo "$0: left $root in place: something is still mounted there" >&2
     fi
 }
 trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 mount_in() { # mount_in TARGET MOUNT-ARGUMENTS...
     mount "${@:2}" "$root$1"
@@ -65,8 +80,91 @@ mount_in /dev/shm -t tmpfs tmpfs
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 
 git clone --quiet "$PWD" "$root/root/wakeprober"
+
+# What the test command may not change, as it is now: each file's type, mode,
+# link target and contents, and each installed package with its version.
+watched=(/root/.local /root/.config /root/.cache /etc /usr/lib/locale)
+record() { # record NAME
+    local d
+    for d in "${watched[@]}"; do
+        [ -e "$root$d" ] || continue
+        find "$root$d" -xdev -printf '%p\t%y %m %l\n'
+        find "$root$d" -xdev -type f -print0 | xargs -0 -r sha256sum | sed 's/^\([^ ]*\)  \(.*\)$/\2\tsha256 \1/'
+    done | sed "s|^$root/|/|" | LC_ALL=C sort >"$root.$1.files"
+    chroot "$root" dpkg-query -W -f='${db:Status-Abbrev} ${Package}:${Architecture} ${Version}\n' |
+        LC_ALL=C sort >"$root.$1.packages"
+}
+in_root() {
+    chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb CI=true \
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        bash -c "cd /root/wakeprober && $1"
+}
+changed() { # changed BEFORE AFTER: the paths whose record differs
+    diff "$root.$1.files" "$root.$2.files" | sed -n 's/^[<>] //p' | cut -f1 | LC_ALL=C sort -u
+}
+
+record before
 echo "== scripts/test.sh in a fresh $release ($(git rev-parse --short HEAD))"
-chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb CI=true \
-    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    bash -c 'cd /root/wakeprober && scripts/test.sh'
-echo "== passed on a fresh $release with Qt $(chroot "$root" dpkg-query -W -f='${Version}' qt6-base-dev)"
+start=$SECONDS
+# The command's first step on its own, to tell what installing its packages
+# changes from what the rest does.
+in_root 'scripts/install-deps.sh test'
+record installed
+status=0
+in_root 'scripts/test.sh' || status=$?
+took=$((SECONDS - start))
+record after
+
+# The packages: none removed or changed; those added are the listed ones and,
+# marked as installed automatically, what they depend on.
+failed=false
+listed=$(in_root 'scripts/install-deps.sh --list test' | LC_ALL=C sort -u)
+auto=$(chroot "$root" apt-mark showauto | LC_ALL=C sort -u)
+gone=$(comm -23 "$root.before.packages" "$root.after.packages")
+if [ -n "$gone" ]; then
+    printf '%s: packages removed or changed:\n%s\n' "$0" "$gone" >&2
+    failed=true
+fi
+added=$(comm -13 "$root.before.packages" "$root.after.packages" | awk '{sub(/:.*/, "", $2); print $2}')
+unlisted=$(comm -23 <(echo "$added" | LC_ALL=C sort -u) <(printf '%s\n%s\n' "$listed" "$auto" | LC_ALL=C sort -u))
+if [ -n "$unlisted" ]; then
+    printf '%s: packages installed but neither listed nor dependencies:\n%s\n' "$0" "$unlisted" >&2
+    failed=true
+fi
+# Past the installation, nothing at all changes.
+late=$(changed installed after)
+if [ -n "$late" ]; then
+    printf '%s: changed by the test command after the installation:\n%s\n' "$0" "$late" >&2
+    failed=true
+fi
+# The installation changes the home folder not at all, and /etc and
+# /usr/lib/locale only in the files of the packages, and in the few shared
+# files that Debian's packages change through their maintainer scripts.
+maintained='^/etc/(ld\.so\.cache|passwd|group|shadow|gshadow|subuid|subgid|machine-id|shells)-?$|^/etc/(alternatives|systemd|rc[0-6S]\.d|ssl/certs|fonts/conf\.d)/|^/etc/(alternatives|ssl/certs)$'
+early=$(changed before installed)
+home=$(grep -E '^/root/' <<<"$early" || true)
+if [ -n "$home" ]; then
+    printf '%s: the installation changed the home folder:\n%s\n' "$0" "$home" >&2
+    failed=true
+fi
+others=$(grep -v -E "^/root/|$maintained" <<<"$early" || true)
+if [ -n "$others" ]; then
+    owned=$(xargs -r chroot "$root" dpkg-query -S <<<"$others" 2>/dev/null |
+        sed -n 's|^[^/]*: \(/.*\)$|\1|p' | LC_ALL=C sort -u || true)
+    foreign=$(comm -23 <(echo "$others") <(echo "$owned"))
+    if [ -n "$foreign" ]; then
+        printf '%s: changed by the installation, in no package:\n%s\n' "$0" "$foreign" >&2
+        failed=true
+    fi
+fi
+if [ "$status" -ne 0 ]; then
+    ! $failed || echo "== and it changed the machine beyond its packages" >&2
+    echo "== scripts/test.sh failed on a fresh $release (status $status) after $((took / 60)) min $((took % 60)) s" >&2
+    exit "$status"
+fi
+if $failed; then
+    echo "== the test command passed on a fresh $release but changed the machine beyond its packages" >&2
+    exit 1
+fi
+echo "== the test command installed $(wc -w <<<"$added") packages ($(comm -12 <(echo "$added" | LC_ALL=C sort -u) <(echo "$listed") | wc -l) of them listed by install-deps.sh, the others their dependencies) and changed nothing else"
+echo "== passed on a fresh $release with Qt $(chroot "$root" dpkg-query -W -f='${Version}' qt6-base-dev) in $((took / 60)) min $((took % 60)) s"
