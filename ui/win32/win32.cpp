@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "win32.h"
 
+#include "textfit.h"
 #include "texts.h"
 
 #include <commctrl.h>
@@ -58,28 +59,6 @@ ControlClass controlClass(Layout::Kind kind)
     return {};
 }
 
-// Where a control's text must fit: a check box's caption beside its box, an
-// edit box's one line within its frame and margins, a button's within its edges.
-RECT textRoom(HWND control, Layout::Kind kind, UINT dpi)
-{
-    RECT r {};
-    GetClientRect(control, &r);
-    const auto px = [dpi](int at96) { return MulDiv(at96, int(dpi), 96); };
-    switch (kind) {
-    case Layout::Kind::CheckBox:
-        r.left += GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + px(6);
-        r.right -= px(2); // clear of the edge
-        break;
-    case Layout::Kind::TextBox:
-    case Layout::Kind::CommandButton:
-        InflateRect(&r, -px(4), -px(2));
-        break;
-    case Layout::Kind::Label:
-        break;
-    }
-    return r;
-}
-
 int windowCount = 0;
 
 // The system mirrors a window made with WS_EX_LAYOUTRTL: its children's x is
@@ -92,20 +71,6 @@ Layout::Rect placeIn(HWND window, const Layout::Window &layout, const Layout::Co
     return Layout::place(layout, c,
         mirrored ? Layout::Direction::RightToLeft : Layout::Direction::LeftToRight,
         Layout::Origin::ReadingStart);
-}
-
-bool textFits(HDC dc, HFONT font, HWND control, Layout::Kind kind, std::string_view text, UINT dpi)
-{
-    const RECT room = textRoom(control, kind, dpi);
-    RECT needed { 0, 0, room.right - room.left, 0 };
-    const bool oneLine = kind == Layout::Kind::TextBox || kind == Layout::Kind::CommandButton;
-    const std::wstring wide = widen(text);
-    HGDIOBJ old = SelectObject(dc, font);
-    DrawTextW(dc, wide.c_str(), int(wide.size()), &needed,
-        DT_CALCRECT | DT_NOPREFIX | (oneLine ? DT_SINGLELINE : DT_WORDBREAK));
-    SelectObject(dc, old);
-    // A word wider than the room widens the rectangle instead of wrapping.
-    return needed.right <= room.right - room.left && needed.bottom <= room.bottom - room.top;
 }
 
 } // namespace
@@ -274,13 +239,12 @@ Gdi<HFONT> fittedFont(HWND window, const Layout::Window &layout, UINT dpi,
         for (const Layout::Control &c : layout.controls) {
             HWND control = GetDlgItem(window, c.id);
             if (c.visible)
-                all = all
-                    && textFits(
-                        dc, fitted.get(), control, c.kind, narrow(windowText(control)), dpi);
+                all = all && textFits(control, fitted.get(), c.kind, windowText(control), dpi);
         }
         for (const auto &[name, text] : later) {
             const Layout::Control *c = Layout::find(layout, name);
-            all = all && textFits(dc, fitted.get(), GetDlgItem(window, c->id), c->kind, text, dpi);
+            all = all
+                && textFits(GetDlgItem(window, c->id), fitted.get(), c->kind, widen(text), dpi);
         }
         if (all)
             break;
