@@ -14,6 +14,8 @@
 # Too slow for every run (a quarter of an hour or more); run it before a release.
 # Usage: scripts/test-fresh.sh RELEASE   (for example bookworm or trixie)
 #        MIRROR=URI scripts/test-fresh.sh RELEASE   to name the archive yourself
+#        COMMAND='ctest ...' scripts/test-fresh.sh RELEASE   to run another
+#        command than scripts/test.sh, after the installation (to try a part)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -100,7 +102,8 @@ in_root() {
         bash -c "cd /root/wakeprober && $1"
 }
 changed() { # changed BEFORE AFTER: the paths whose record differs
-    diff "$root.$1.files" "$root.$2.files" | sed -n 's/^[<>] //p' | cut -f1 | LC_ALL=C sort -u
+    { diff "$root.$1.files" "$root.$2.files" || true; } | sed -n 's/^[<>] //p' | cut -f1 |
+        LC_ALL=C sort -u
 }
 
 record before
@@ -111,7 +114,7 @@ start=$SECONDS
 in_root 'scripts/install-deps.sh test'
 record installed
 status=0
-in_root 'scripts/test.sh' || status=$?
+in_root "${COMMAND:-scripts/test.sh}" || status=$?
 took=$((SECONDS - start))
 record after
 
