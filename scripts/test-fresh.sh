@@ -38,6 +38,7 @@ mirror=${MIRROR:-$(host_mirror)}
 [ -n "$mirror" ] || { echo "$0: no Debian archive in apt's sources; set MIRROR" >&2; exit 1; }
 
 root=$(mktemp -d "${TMPDIR:-/var/tmp}/wakeprober-$release-XXXXXX")
+chmod 755 "$root" # a system's root folder, which apt's unprivileged user reads too
 mounts=()
 cleanup() {
     # Never stopped halfway by a failing step: every mount must go.
