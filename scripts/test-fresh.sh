@@ -167,7 +167,11 @@ if [ -n "$locales" ]; then
 fi
 scripted=$({ grep '^/etc/' <<<"$early" || true; } | unowned | wc -l)
 if [ "$status" -ne 0 ]; then
-    ! $failed || echo "== and it changed the machine beyond its packages" >&2
+    if $failed; then
+        echo "== and it changed the machine beyond its packages" >&2
+    else
+        echo "== it changed nothing on the machine beyond its packages" >&2
+    fi
     echo "== scripts/test.sh failed on a fresh $release (status $status) after $((took / 60)) min $((took % 60)) s" >&2
     exit "$status"
 fi
