@@ -5,9 +5,19 @@
 # this machine's apt already uses) in a temporary folder, puts a clean clone of
 # this repository's HEAD in it, runs scripts/test.sh inside it as root, and
 # removes it all again, unmounting what it mounted even when something fails.
+# It also proves that the test command leaves the machine as it found it: it
+# records the user's home (~/.local, ~/.config, ~/.cache), /etc,
+# /usr/lib/locale and the installed packages before the command, after
+# scripts/install-deps.sh test and after the whole command, and fails on any
+# difference but the packages that install-deps.sh lists (--list) with what
+# they bring along: their dependencies, their files, and what their
+# maintainer scripts write in /etc while apt-get installs them. Past the
+# installation nothing at all may change.
 # Too slow for every run (a quarter of an hour or more); run it before a release.
 # Usage: scripts/test-fresh.sh RELEASE   (for example bookworm or trixie)
 #        MIRROR=URI scripts/test-fresh.sh RELEASE   to name the archive yourself
+#        COMMAND='ctest ...' scripts/test-fresh.sh RELEASE   to run another
+#        command than scripts/test.sh, after the installation (to try a part)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,23 +40,33 @@ mirror=${MIRROR:-$(host_mirror)}
 [ -n "$mirror" ] || { echo "$0: no Debian archive in apt's sources; set MIRROR" >&2; exit 1; }
 
 root=$(mktemp -d "${TMPDIR:-/var/tmp}/wakeprober-$release-XXXXXX")
+chmod 755 "$root" # a system's root folder, which apt's unprivileged user reads too
 mounts=()
 cleanup() {
+    # Never stopped halfway by a failing step: every mount must go.
+    set +e
     # Whatever still runs inside (a Wine server, a bus) would hold the mounts.
+    local p i
     for p in /proc/[0-9]*; do
-        [ "$(readlink "$p/root" 2>/dev/null)" = "$root" ] && kill -9 "${p#/proc/}" 2>/dev/null
+        if [ "$(readlink "$p/root" 2>/dev/null)" = "$root" ]; then
+            kill -9 "${p#/proc/}" 2>/dev/null
+        fi
     done
     for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
-        umount "${mounts[i]}" 2>/dev/null || umount -l "${mounts[i]}"
+        umount "${mounts[i]}" 2>/dev/null || umount -l "${mounts[i]}" ||
+            echo "$0: could not unmount ${mounts[i]}" >&2
     done
     # Only once nothing is mounted there any more, and never across into another file system.
     if ! grep -q " $root/" /proc/self/mounts; then
         rm -rf --one-file-system "$root"
+        rm -f "$root".*.files "$root".*.packages "$root.debootstrap.log"
     else
         echo "$0: left $root in place: something is still mounted there" >&2
     fi
 }
 trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 mount_in() { # mount_in TARGET MOUNT-ARGUMENTS...
     mount "${@:2}" "$root$1"
@@ -65,8 +85,99 @@ mount_in /dev/shm -t tmpfs tmpfs
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 
 git clone --quiet "$PWD" "$root/root/wakeprober"
+
+# What the test command may not change, as it is now: each file's type, mode,
+# link target and contents, and each installed package with its version.
+watched=(/root/.local /root/.config /root/.cache /etc /usr/lib/locale)
+record() { # record NAME
+    local d
+    for d in "${watched[@]}"; do
+        [ -e "$root$d" ] || continue
+        find "$root$d" -xdev -printf '%p\t%y %m %l\n'
+        find "$root$d" -xdev -type f -print0 | xargs -0 -r sha256sum | sed 's/^\([^ ]*\)  \(.*\)$/\2\tsha256 \1/'
+    done | sed "s|^$root/|/|" | LC_ALL=C sort >"$root.$1.files"
+    chroot "$root" dpkg-query -W -f='${db:Status-Abbrev} ${Package}:${Architecture} ${Version}\n' |
+        LC_ALL=C sort >"$root.$1.packages"
+}
+in_root() {
+    chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb CI=true \
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        bash -c "cd /root/wakeprober && $1"
+}
+changed() { # changed BEFORE AFTER: the paths whose record differs
+    { diff "$root.$1.files" "$root.$2.files" || true; } | sed -n 's/^[<>] //p' | cut -f1 |
+        LC_ALL=C sort -u
+}
+
+record before
 echo "== scripts/test.sh in a fresh $release ($(git rev-parse --short HEAD))"
-chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb CI=true \
-    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    bash -c 'cd /root/wakeprober && scripts/test.sh'
-echo "== passed on a fresh $release with Qt $(chroot "$root" dpkg-query -W -f='${Version}' qt6-base-dev)"
+start=$SECONDS
+# The command's first step on its own, to tell what installing its packages
+# changes from what the rest does.
+in_root 'scripts/install-deps.sh test'
+record installed
+status=0
+in_root "${COMMAND:-scripts/test.sh}" || status=$?
+took=$((SECONDS - start))
+record after
+
+# The packages: none removed or changed; those added are the listed ones and,
+# marked as installed automatically, what they depend on.
+failed=false
+listed=$(in_root 'scripts/install-deps.sh --list test' | LC_ALL=C sort -u)
+auto=$(chroot "$root" apt-mark showauto | LC_ALL=C sort -u)
+gone=$(LC_ALL=C comm -23 "$root.before.packages" "$root.after.packages")
+if [ -n "$gone" ]; then
+    printf '%s: packages removed or changed:\n%s\n' "$0" "$gone" >&2
+    failed=true
+fi
+added=$(LC_ALL=C comm -13 "$root.before.packages" "$root.after.packages" | awk '{sub(/:.*/, "", $2); print $2}')
+unlisted=$(LC_ALL=C comm -23 <(echo "$added" | LC_ALL=C sort -u) <(printf '%s\n%s\n' "$listed" "$auto" | LC_ALL=C sort -u))
+if [ -n "$unlisted" ]; then
+    printf '%s: packages installed but neither listed nor dependencies:\n%s\n' "$0" "$unlisted" >&2
+    failed=true
+fi
+# Past the installation, nothing at all changes.
+late=$(changed installed after)
+if [ -n "$late" ]; then
+    printf '%s: changed by the test command after the installation:\n%s\n' "$0" "$late" >&2
+    failed=true
+fi
+# The installation is apt-get alone: it changes the home folder not at all,
+# /usr/lib/locale only in the packages' own files, and /etc in their files
+# and in what their maintainer scripts write there (told, not judged).
+early=$(changed before installed)
+home=$(grep '^/root/' <<<"$early" || true)
+if [ -n "$home" ]; then
+    printf '%s: the installation changed the home folder:\n%s\n' "$0" "$home" >&2
+    failed=true
+fi
+unowned() { # the paths read from the input that no package has
+    local paths owned
+    paths=$(cat)
+    [ -n "$paths" ] || return 0
+    owned=$(xargs -r chroot "$root" dpkg-query -S <<<"$paths" 2>/dev/null |
+        sed -n 's|^[^/]*: \(/.*\)$|\1|p' | LC_ALL=C sort -u || true)
+    LC_ALL=C comm -23 <(echo "$paths") <(echo "$owned")
+}
+locales=$(grep '^/usr/lib/locale' <<<"$early" | unowned || true)
+if [ -n "$locales" ]; then
+    printf '%s: the installation changed the locales, in no package:\n%s\n' "$0" "$locales" >&2
+    failed=true
+fi
+scripted=$({ grep '^/etc/' <<<"$early" || true; } | unowned | wc -l)
+if [ "$status" -ne 0 ]; then
+    if $failed; then
+        echo "== and it changed the machine beyond its packages" >&2
+    else
+        echo "== it changed nothing on the machine beyond its packages" >&2
+    fi
+    echo "== scripts/test.sh failed on a fresh $release (status $status) after $((took / 60)) min $((took % 60)) s" >&2
+    exit "$status"
+fi
+if $failed; then
+    echo "== the test command passed on a fresh $release but changed the machine beyond its packages" >&2
+    exit 1
+fi
+echo "== the test command installed $(wc -w <<<"$added") packages ($(LC_ALL=C comm -12 <(echo "$added" | LC_ALL=C sort -u) <(echo "$listed") | wc -l) of them listed by install-deps.sh, the others their dependencies; their maintainer scripts wrote $scripted files of /etc) and changed nothing else"
+echo "== passed on a fresh $release with Qt $(chroot "$root" dpkg-query -W -f='${Version}' qt6-base-dev) in $((took / 60)) min $((took % 60)) s"

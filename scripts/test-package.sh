@@ -34,7 +34,9 @@ lintian --fail-on error,warning "$deb"
 # pedantic ones, and hardening-check finds every feature. Control-flow
 # protection is marked only where the C library's start files carry the
 # mark too (neither Debian 12's nor 13's do).
-! lintian --pedantic -I "$deb" | grep -E 'hardening-' || { echo "lintian: hardening tags" >&2; exit 1; }
+# (Read whole first: a lintian that fails must fail the check, not pass it.)
+tags=$(lintian --pedantic -I "$deb") || { echo "lintian failed on $deb" >&2; exit 1; }
+! grep -E 'hardening-' <<<"$tags" || { echo "lintian: hardening tags" >&2; exit 1; }
 dpkg-deb -x "$deb" "$unpacked"
 skip=()
 readelf -n /usr/lib/x86_64-linux-gnu/crt1.o 2>/dev/null | grep -q 'x86 feature: IBT' || skip=(--nocfprotection)
@@ -43,8 +45,11 @@ readelf -n /usr/lib/x86_64-linux-gnu/crt1.o 2>/dev/null | grep -q 'x86 feature: 
     ! grep -q nobranchprotection "$(command -v hardening-check)" || skip+=(--nobranchprotection)
 hardening-check "${skip[@]}" "$unpacked/usr/bin/wakeprober"
 # apt-get finds everything the package depends on; --simulate changes nothing.
-apt-get install --simulate -qq "./$deb" | grep -E '^Inst wakeprober ' ||
-    { echo "apt-get would not install $deb" >&2; exit 1; }
+# --reinstall: where this very version is installed, apt-get would otherwise
+# only say that it is the newest already, and install nothing.
+simulated=$(apt-get install --simulate --reinstall -qq "./$deb") ||
+    { echo "apt-get failed on $deb" >&2; exit 1; }
+grep -E '^Inst wakeprober ' <<<"$simulated" || { echo "apt-get would not install $deb" >&2; exit 1; }
 # The manual page renders without a complaint from man or groff.
 page=$unpacked/usr/share/man/man1/wakeprober.1.gz
 man_errors=$(MANWIDTH=80 man -l "$page" 2>&1 >/dev/null)

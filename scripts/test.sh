@@ -6,20 +6,31 @@
 # commit compared byte for byte; a minute of fuzzing; the
 # unit and widget tests under the address and undefined-behaviour sanitizers;
 # and last the whole CTest suite: unit, widget and end-to-end tests.
+# A step that fails does not keep the later ones from running: the command
+# fails at the end, naming each step that failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
 
-scripts/test-package.sh
-tests/win32/run.sh
-scripts/test-reproducible.sh
-scripts/fuzz.sh 60
+failed=()
+step() { # step NAME COMMAND...
+    local name=$1
+    shift
+    "$@" || failed+=("$name")
+}
+suite() { # suite PRESET: build it and run its CTest suite
+    cmake --preset "$1" && cmake --build --preset "$1" && ctest --preset "$1"
+}
 
-cmake --preset asan
-cmake --build --preset asan
-ctest --preset asan
+step "the Debian package" scripts/test-package.sh
+step "the Windows program" tests/win32/run.sh
+step "the reproducible builds" scripts/test-reproducible.sh
+step "the fuzzer" scripts/fuzz.sh 60
+step "the asan suite" suite asan
+step "the dev suite" suite dev
 
-cmake --preset dev
-cmake --build --preset dev
-ctest --preset dev
+if [ ${#failed[@]} -gt 0 ]; then
+    printf 'scripts/test.sh: failed: %s\n' "$(printf '%s, ' "${failed[@]}" | sed 's/, $//')" >&2
+    exit 1
+fi

@@ -97,6 +97,13 @@ def quoted(catalogue):
             and catalogue(context, english) not in catalogue(*instructions)]
 
 
+def locale_name(tag):
+    """A language tag as the catalogues and the desktop entry name it ("pt_BR", "zh_CN"),
+    also where newer msgfmt writes the metainfo's in BCP 47 ("pt-BR", "zh-Hans-CN")."""
+    language, *rest = tag.replace("_", "-").split("-")
+    return "_".join([language] + [p for p in rest if not (len(p) == 4 and p.isalpha())])
+
+
 def desktop_texts(desktop, metainfo):
     """language -> {English: translation} as the desktop entry and the metainfo carry them."""
     found = {}
@@ -114,7 +121,7 @@ def desktop_texts(desktop, metainfo):
         english = " ".join(root.find(tag).text.split())
         for element in root.findall(tag):
             if element.get(lang):
-                found.setdefault(element.get(lang), {})[english] = element.text
+                found.setdefault(locale_name(element.get(lang)), {})[english] = element.text
     return found
 
 

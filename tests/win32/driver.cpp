@@ -20,6 +20,7 @@
 #include "form1.h"
 #include "layout.h"
 #include "text.h"
+#include "textfit.h"
 #include "translated.h"
 #include "wakeprobe.h"
 
@@ -346,25 +347,12 @@ void scale()
     }
 }
 
-// Whether a control's text, in the font it has, reads in full within it.
+// Whether a control's text, in the font it has, reads in full within it: by
+// the rule the program fits its font by (textfit.h).
 bool readsInFull(HWND control, Layout::Kind kind, const std::string &shown)
 {
-    RECT room {};
-    GetClientRect(control, &room);
-    const UINT dpi = GetDpiForWindow(control);
-    if (kind == Layout::Kind::CheckBox)
-        room.left += GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi);
-    HDC dc = GetDC(control);
-    HGDIOBJ old
-        = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    const std::wstring wide = widen(shown);
-    RECT needed { 0, 0, room.right - room.left, 0 };
-    const bool wraps = kind == Layout::Kind::CheckBox || kind == Layout::Kind::Label;
-    DrawTextW(dc, wide.c_str(), int(wide.size()), &needed,
-        DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return needed.right <= room.right - room.left && needed.bottom <= room.bottom - room.top;
+    return textFits(control, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), kind,
+        widen(shown), GetDpiForWindow(control));
 }
 
 // Whether the font the control draws with has a glyph of its own for every

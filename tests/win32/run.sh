@@ -46,6 +46,12 @@ export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WAKEPROBER_XDG_HOME="$build/xdg"
 rm -rf "$WINEPREFIX" "$WAKEPROBER_XDG_HOME"
+# Wine finds its fonts through fontconfig: the tests choose them, as the Linux
+# side's do (tests/fonts.conf.in), whatever else the machine has installed.
+mkdir -p "$build/fonts"
+sed -e "s|@WAKEPROBER_FONT@|DejaVu Sans|" -e "s|@WAKEPROBER_FONT_CACHE@|$build/fonts/cache|" \
+    tests/fonts.conf.in >"$build/fonts/DejaVuSans.conf"
+export FONTCONFIG_FILE="$build/fonts/DejaVuSans.conf"
 # Each language's locale, built without root into a folder of the build.
 scripts/locales.sh "$root/build/locale"
 export LOCPATH="$root/build/locale"

@@ -3,37 +3,12 @@
 
 #include "controls.h"
 #include "fit.h"
-#include "fromtheright.h"
 #include "text.h"
+#include "textfit.h"
 
 #include <cmath>
 
 namespace {
-
-// Where a control's text must fit: a check box's caption beside its box, an
-// edit box's one line within its frame and margins, a button's within the
-// layout's margins.
-RECT textRoom(HWND control, Layout::Kind kind, UINT dpi)
-{
-    RECT r {};
-    GetClientRect(control, &r);
-    const auto px = [dpi](int at96) { return MulDiv(at96, int(dpi), 96); };
-    switch (kind) {
-    case Layout::Kind::CheckBox:
-        r.left += GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + px(6);
-        r.right -= px(2); // clear of the edge
-        break;
-    case Layout::Kind::TextBox:
-    case Layout::Kind::CommandButton:
-        InflateRect(&r, -px(Layout::CaptionMarginX), -px(Layout::CaptionMarginY));
-        break;
-    case Layout::Kind::Label:
-        if ((GetWindowLongPtrW(control, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0)
-            r = fromTheRightRoom(control, dpi);
-        break;
-    }
-    return r;
-}
 
 // The faces Windows gives an East Asian display language's interface, best
 // first: Segoe UI, or Tahoma under Wine, has none of their characters.
@@ -86,19 +61,6 @@ void chooseFace(HDC dc, LOGFONTW &font, const std::vector<std::wstring> &texts)
 
 } // namespace
 
-bool textFits(
-    HDC dc, HFONT font, HWND control, Layout::Kind kind, const std::wstring &text, UINT dpi)
-{
-    const RECT room = textRoom(control, kind, dpi);
-    RECT needed { 0, 0, room.right - room.left, 0 };
-    HGDIOBJ old = SelectObject(dc, font);
-    DrawTextW(dc, text.c_str(), int(text.size()), &needed,
-        DT_CALCRECT | DT_NOPREFIX | (Layout::wraps(kind) ? DT_WORDBREAK : DT_SINGLELINE));
-    SelectObject(dc, old);
-    // A word wider than the room widens the rectangle instead of wrapping.
-    return needed.right <= room.right - room.left && needed.bottom <= room.bottom - room.top;
-}
-
 bool drawsEvery(HDC dc, HFONT font, const std::vector<std::wstring> &texts)
 {
     HGDIOBJ old = SelectObject(dc, font);
@@ -134,8 +96,8 @@ Gdi<HFONT> fittedFont(HWND window, const Layout::Window &layout, UINT dpi)
         fitted = Gdi<HFONT>(CreateFontIndirectW(&font));
         bool all = true;
         for (std::size_t i = 0; all && i < shown.size(); ++i)
-            all = textFits(dc, fitted.get(), item(window, *shown[i].control),
-                shown[i].control->kind, texts[i], dpi);
+            all = textFits(item(window, *shown[i].control), fitted.get(), shown[i].control->kind,
+                texts[i], dpi);
         if (all)
             break;
     }

@@ -25,7 +25,3 @@ void setFonts(HWND window, const Layout::Window &layout, UINT dpi, WindowFonts &
 
 // Whether the font has a glyph of its own for every character of the texts.
 bool drawsEvery(HDC dc, HFONT font, const std::vector<std::wstring> &texts);
-
-// Whether the text, in this font, reads in full in the control.
-bool textFits(
-    HDC dc, HFONT font, HWND control, Layout::Kind kind, const std::wstring &text, UINT dpi);
