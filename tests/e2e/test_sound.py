@@ -6,6 +6,7 @@ each prompt tick, the first one included, plays it (seen as a new stream on a nu
 and rings no X bell; once the service is gone, the X bell rings instead. A service that
 hangs (SIGSTOP), after a beep or before the first one, delays no tick: the X bell rings
 in its place, the sound comes back with the service, and Exit ends the program at once.
+A service that restarts is played on from the next prompt tick.
 Usage: test_sound.py BIN BELLWATCH"""
 import subprocess
 import sys
@@ -37,6 +38,15 @@ class SoundStreams:
 
     def hang(self, hung):
         self.server.hang(hung)
+
+    def restart(self):
+        """Killed and started again on the same socket, as a desktop's server restarts
+        after an update, a crash or a change of audio device."""
+        self._watch.kill()
+        self.server.stop()
+        self.server.start()
+        self._watch = subprocess.Popen(["pactl", "subscribe"], stdout=subprocess.PIPE, text=True)
+        threading.Thread(target=self._read, daemon=True).start()
 
     def stop(self):
         self._watch.kill()
@@ -112,6 +122,23 @@ def main(binary, bellwatch):
         played, rang = streams_and_bells(sound, bells, streams, rung)
         check(played == 2 and rang == 0,
               "the sound plays again, with no X bell (%d streams, %d bells)" % (played, rang))
+
+        # A new cycle begins; the server restarts before it prompts. Each prompt tick is
+        # heard, the new server's stream or the X bell while the program reconnects,
+        # and from then on every one plays on the new server.
+        check(wait_for_text(program, " 2", 3), "a new cycle begins")
+        sound.restart()
+        streams, rung = sound.count, bells.count
+        check(wait_for_text(program, "-2") and wait_for_text(program, " 2", 3),
+              "the cycle after the restart prompts")
+        played, rang = streams_and_bells(sound, bells, streams, rung)
+        check(played + rang == 2 and played >= 1,
+              "every prompt tick is heard, on the new server (%d streams, %d bells)" % (played, rang))
+        streams, rung = sound.count, bells.count
+        check(wait_for_text(program, "-2") and wait_for_text(program, " 2", 3), "and the next")
+        played, rang = streams_and_bells(sound, bells, streams, rung)
+        check(played == 2 and rang == 0,
+              "plays on the new server, with no X bell (%d streams, %d bells)" % (played, rang))
         program.kill()
 
         sound.hang(True)
