@@ -12,5 +12,5 @@ mkdir -p docs
 tests/e2e/run-in-x.sh /usr/bin/python3 tests/e2e/screenshots.py \
     "$PWD/build/release/ui/qt/wakeprober" "$PWD/docs"
 # The Windows program's, from its test run under Wine.
-tests/win32/run.sh "$PWD/docs"
+tests/ui/win32/run.sh "$PWD/docs"
 echo "Wrote docs/main-window.png, docs/help-window.png, docs/prompt.png and docs/win32-*.png"

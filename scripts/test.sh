@@ -24,7 +24,7 @@ suite() { # suite PRESET: build it and run its CTest suite
 }
 
 step "the Debian package" scripts/test-package.sh
-step "the Windows program" tests/win32/run.sh
+step "the Windows program" tests/ui/win32/run.sh
 step "the reproducible builds" scripts/test-reproducible.sh
 step "the fuzzer" scripts/fuzz.sh 60
 step "the asan suite" suite asan

@@ -14,7 +14,7 @@ import pyatspi
 
 from xsession import MAIN_WIDTH, Checks, Program, clients_of, wait_for
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), ".."))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "translations"))
 from catalogues import all_catalogues  # noqa: E402
 
 # Roles by their constants: newer AT-SPI names a push button's role "button".

@@ -4,10 +4,10 @@
 # mingw-w64 (the win64 preset) and tests them under Wine in a private X
 # session: SetTopmost against a real window, then the program's, the signing's
 # and the setup's checks, each to its end whatever the one before found.
-# Usage: tests/win32/run.sh [OUTDIR]   (screenshots; default build/win64/screenshots)
+# Usage: tests/ui/win32/run.sh [OUTDIR]   (screenshots; default build/win64/screenshots)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
+root=$(cd "$here/../../.." && pwd)
 cd "$root"
 build=$root/build/win64
 out=${1:-$build/screenshots}
@@ -56,9 +56,9 @@ export FONTCONFIG_FILE="$build/fonts/DejaVuSans.conf"
 scripts/locales.sh "$root/build/locale"
 export LOCPATH="$root/build/locale"
 run_x() { tests/e2e/run-in-x.sh "$@"; }
-run_x wine "$build/tests/win32/tst_setwindowpos_win32.exe"
+run_x wine "$build/tests/ui/win32/tst_setwindowpos_win32.exe"
 status=0
 run_x /usr/bin/python3 "$here/test_program.py" "$build" "$build/bellwatch" "$out" || status=1
-run_x /usr/bin/python3 "$here/test_signing.py" "$build" || status=1
-run_x /usr/bin/python3 "$here/test_setup.py" "$build" "$out" || status=1
+run_x /usr/bin/python3 tests/packaging/test_signing.py "$build" || status=1
+run_x /usr/bin/python3 tests/packaging/test_setup.py "$build" "$out" || status=1
 exit $status

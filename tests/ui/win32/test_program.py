@@ -11,8 +11,8 @@ import struct
 import subprocess
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), ".."))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "translations"))
 from catalogues import all_catalogues  # noqa: E402
 from wine_checks import start, wine  # noqa: E402
 from xsession import (EXIT, HELP, Bells, Checks, click, client_named,  # noqa: E402
@@ -93,13 +93,6 @@ def answer(question, wid, bells, base, outdir):
         if seen == "00FF00" and not os.path.exists(prompt):
             screenshot(wid, prompt)  # the first green flash, for a person to look at
         return "ok" if seen == question[3] else "no: " + seen
-    if question[0] == "attention":
-        # Wine marks a flashing taskbar button as the X window's attention state.
-        want = question[1] == "1"
-        ok = wait_for(lambda: ("_NET_WM_STATE_DEMANDS_ATTENTION" in wm_state(wid)
-                               or "urgency hint bit is set" in window_property(wid, "WM_HINTS"))
-                      == want, 1)
-        return "ok" if ok else "no: _NET_WM_STATE %r" % wm_state(wid).strip()
     if question[0] == "bells":
         ok = wait_for(lambda: bells.count - base == int(question[1]), 1.5)
         return "ok" if ok else "no: %d bells" % (bells.count - base)
@@ -204,7 +197,7 @@ def main(build, bellwatch, outdir):
     global DRIVER
     check = Checks()
     exe = os.path.join(build, "ui", "win32", "wakeprober.exe")
-    DRIVER = os.path.join(build, "tests", "win32", "driver.exe")
+    DRIVER = os.path.join(build, "tests", "ui", "win32", "driver.exe")
     imports(check, exe)
     subprocess.run(["wineboot", "-i"], check=True, capture_output=True)
     stand_in_fonts()
@@ -218,6 +211,7 @@ def main(build, bellwatch, outdir):
     finally:
         program.kill()
         bells.stop()
+
 
     for dpi in (96, 144):
         set_dpi(dpi)

@@ -19,6 +19,7 @@ import threading
 import zipfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "ui", "win32"))
 from wine_checks import (PROFILE, ROOT, install, keep_wine_running, newest_setup,  # noqa: E402
                          uninstalled, windows_to_unix)
 from xsession import Checks  # noqa: E402

@@ -10,12 +10,12 @@ import struct
 import subprocess
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), ".."))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "translations"))
 from xsession import client_named, wait_for  # noqa: E402
 
 PREFIX = os.environ["WINEPREFIX"]
-ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..")
 UNINSTALL = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\Wakeprober"
 PROFILE = "C:\\users\\" + getpass.getuser()
 # Where each scope's silent install puts things: its switches, the hive of its

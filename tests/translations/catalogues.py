@@ -6,7 +6,7 @@ import os
 import re
 import xml.etree.ElementTree as ET
 
-FOLDER = os.path.join(os.path.dirname(__file__), "..", "translations")
+FOLDER = os.path.join(os.path.dirname(__file__), "..", "..", "translations")
 # Where a catalogue names no region and the language's own code is none of its
 # regions' (ar_AR and he_HE are no locales), the region its users are tested in.
 REGIONS = {"ar": "EG", "he": "IL"}

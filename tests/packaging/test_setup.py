@@ -15,7 +15,8 @@ import threading
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), ".."))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "translations"))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "ui", "win32"))
 from catalogues import all_catalogues  # noqa: E402
 from wine_checks import (SCOPES, close, install, keep_wine_running, newest_setup,  # noqa: E402
                          shortcut_target, start, uninstall_entry, uninstalled, windows_to_unix,
