@@ -14,10 +14,12 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 
 failed=()
-step() { # step NAME COMMAND...
-    local name=$1
+step() { # step NAME COMMAND...: runs it, says how long it took
+    local name=$1 start=$SECONDS
     shift
+    echo "== $name" >&2
     "$@" || failed+=("$name")
+    echo "== $name: $((SECONDS - start)) s" >&2
 }
 suite() { # suite PRESET: build it and run its CTest suite
     cmake --preset "$1" && cmake --build --preset "$1" && ctest --preset "$1"
