@@ -47,7 +47,7 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>يذكرك Wakeprober خلال النهار، على فترات تحددها أنت، بأن تتحقق مما إذا كنت تحلم. وتنتقل هذه العادة إلى نومك فتساعدك على رؤية أحلام واعية.
-انقر المربع الأعلى على اليمين، «ابدأ اختبار الواقع»، لتشغيل المؤقت، وانقره مجددا، وقد صار «أوقف اختبار الواقع»، لإيقافه مؤقتا.
+انقر المربع الأعلى على اليمين، «بدء التذكير»، لتشغيل المؤقت، وانقره مجددا، وقد صار «إيقاف التذكير مؤقتا»، لإيقافه مؤقتا.
 عند انتهاء الوقت يومض المربع الثاني من الأعلى ويطلب منك إجراء اختبار الواقع، ويصدر صفيرا أيضا إذا حددت «صفير عند التنبيه». انقر المربع الوامض، أو انتظر إعادة الضبط التلقائية.
 حدد «النافذة إلى الأمام عند التنبيه» لتظهر النافذة أمام كل النوافذ المفتوحة الأخرى عند التنبيه.
 اكتب الدقائق بين اختبار وآخر في الحقل بجوار «دقائق حتى التنبيه» (القيمة الافتراضية 30؛ بأرقام لاتينية ونقطة عشرية: 0.5).
@@ -139,23 +139,23 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translation>حان اختبار الواقع. انقر لإعادة الضبط</translation>
+        <translation>حان وقت اختبار الواقع. انقر لإعادة الضبط</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>ابدأ اختبار الواقع</translation>
+        <translation>بدء التذكير</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>أوقف اختبار الواقع</translation>
+        <translation>إيقاف التذكير مؤقتا</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>
         <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
-        <translatorcomment>Ends in a blank, U+200E LEFT-TO-RIGHT MARK and the kept blank: the number after it then reads as a number, &quot;-1&quot; with its minus on the left, in this right-to-left line.</translatorcomment>
-        <translation>ثوان حتى الاختبار: ‎ </translation>
+        <translatorcomment>Ends in a colon, U+200E LEFT-TO-RIGHT MARK and the kept blank: the number after it then reads as a number, &quot;-1&quot; with its minus on the left, in this right-to-left line. &quot;ثوانٍ حتى الاختبار التالي&quot; does not fit the line on Windows at English&apos;s font size.</translatorcomment>
+        <translation>ثوانٍ للاختبار التالي:‎ </translation>
     </message>
     <message>
         <source>Minutes till timer triggers</source>

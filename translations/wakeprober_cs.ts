@@ -47,10 +47,10 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober vám během dne v intervalech, které si nastavíte, připomíná, abyste si ověřili, zda nesníte. Návyk se přenese do spánku a pomáhá k lucidním snům.
-Kliknutím na pole vlevo nahoře, „Spustit test“, spustíte odpočet; dalším kliknutím, nyní na „Zastavit test“, jej pozastavíte.
+Kliknutím na pole vlevo nahoře, „Spustit odpočet“, spustíte odpočet; dalším kliknutím, nyní na „Pozastavit odpočet“, jej pozastavíte.
 Když čas vyprší, druhé pole začne blikat a vyzve vás k testu; je-li zaškrtnuto „Pípnutí při upozornění“, také pípá. Klikněte na blikající pole, nebo počkejte na automatické vynulování.
-Zaškrtnete-li „Okno do popředí při upozornění“, okno se pak přesune před všechna ostatní.
-Počet minut mezi testy zadejte do pole vedle „Minut do upozornění“ (výchozí 30; s desetinnou tečkou: 0.5).
+Zaškrtnete-li „Okno do popředí při upozornění“, okno se při upozornění přesune před všechna ostatní.
+Počet minut mezi testy zadejte do pole vedle „Minut do testu“ (výchozí 30; s desetinnou tečkou: 0.5).
 Kolikrát má druhé pole bliknout a pípnout, zadejte do pole vedle „Signálů do vynulování“ (výchozí 20).
 Kliknutím na „Ukončit“ program zavřete.
 Chyby a návrhy prosím hlaste v systému pro sledování problémů projektu.</translation>
@@ -65,7 +65,7 @@ Mnoho webů vysvětluje, co je lucidní sen a jak ho zažít; najdete je, když 
     <message>
         <source>Wakeprober Help</source>
         <extracomment>The help window&apos;s heading: one line of about 113 px.</extracomment>
-        <translation>Nápověda</translation>
+        <translation>Návod – Wakeprober</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -139,18 +139,17 @@ Mnoho webů vysvětluje, co je lucidní sen a jak ho zažít; najdete je, když 
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translatorcomment>Short for &quot;Čas na test! Kliknutím vynulujete odpočet&quot;, which does not fit the box at English&apos;s font size.</translatorcomment>
-        <translation>Čas na test! Kliknutím vynulujete</translation>
+        <translation>Test! Kliknutím vynulujete odpočet</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Spustit test</translation>
+        <translation>Spustit odpočet</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Zastavit test</translation>
+        <translation>Pozastavit odpočet</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>
@@ -160,7 +159,7 @@ Mnoho webů vysvětluje, co je lucidní sen a jak ho zažít; najdete je, když 
     <message>
         <source>Minutes till timer triggers</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>Minut do upozornění</translation>
+        <translation>Minut do testu</translation>
     </message>
     <message>
         <source>Flashes/Beeps till auto reset</source>
@@ -195,8 +194,8 @@ Mnoho webů vysvětluje, co je lucidní sen a jak ho zažít; najdete je, když 
     <message>
         <source>Help</source>
         <extracomment>A button of about 50 x 37 px.</extracomment>
-        <translatorcomment>&quot;Nápověda&quot; does not fit the button at English&apos;s font size.</translatorcomment>
-        <translation>Pomoc</translation>
+        <translatorcomment>&quot;Nápověda&quot; does not fit the button at English&apos;s font size; the help window is headed &quot;Návod&quot; too.</translatorcomment>
+        <translation>Návod</translation>
     </message>
     <message>
         <source>Exit</source>

@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober zählt ein Intervall Ihrer Wahl herunter und fordert Sie dann mit einem blinkenden Feld, auf Wunsch einem Signalton und seinem Fenster vor allen anderen auf, kurz innezuhalten und zu prüfen, ob Sie wach sind oder träumen. Tagsüber zur Gewohnheit geworden, setzt sich der Realitätscheck in Ihren Träumen fort und verhilft Ihnen nachts zu Klarträumen.</translation>
+        <translation>Wakeprober zählt ein Intervall Ihrer Wahl herunter, holt dann sein Fenster vor alle anderen und fordert Sie mit einem blinkenden Feld und auf Wunsch einem Signalton auf, kurz innezuhalten und zu prüfen, ob Sie wach sind oder träumen. Tagsüber zur Gewohnheit geworden, setzt sich der Realitätscheck in Ihren Träumen fort und verhilft Ihnen nachts zu Klarträumen.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -47,11 +47,11 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober erinnert Sie tagsüber in Intervallen, die Sie festlegen, daran, zu prüfen, ob Sie träumen. Die Gewohnheit überträgt sich in den Schlaf und verhilft Ihnen zu Klarträumen.
-Klicken Sie auf das Feld oben links, „Check starten“, um den Timer zu starten; ein zweiter Klick, nun auf „Check anhalten“, hält ihn an.
-Ist die Zeit um, blinkt das zweite Feld und fordert zum Realitätscheck auf; mit „Signalton bei Ablauf“ piept es auch. Klicken Sie auf das blinkende Feld oder warten Sie auf das automatische Zurücksetzen.
-Mit „Fenster nach vorn bei Ablauf“ kommt das Fenster dann vor alle anderen.
+Ein Klick auf das Feld oben links, „Timer starten“, startet den Timer; ein zweiter Klick, nun auf „Timer pausieren“, pausiert ihn.
+Ist die Zeit um, blinkt das zweite Feld und fordert zum Realitätscheck auf; ist „Signalton bei Ablauf“ aktiviert, ertönt auch ein Signalton. Klicken Sie auf das blinkende Feld oder warten Sie auf das automatische Zurücksetzen.
+Aktivieren Sie „Fenster nach vorn bei Ablauf“, damit das Fenster bei Ablauf vor alle anderen kommt.
 Geben Sie die Minuten zwischen zwei Realitätschecks in das Feld neben „Minuten bis zum Ablauf“ ein (anfangs 30; Punkt statt Komma: 0.5).
-Geben Sie in das Feld neben „Signale bis Zurücksetzen“ ein, wie oft es blinkt und piept (anfangs 20).
+Geben Sie neben „Signale bis Zurücksetzen“ ein, wie oft es blinkt und piept (anfangs 20).
 „Beenden“ schließt das Programm.
 Fehler und Vorschläge melden Sie bitte im Fehlerverfolgungssystem des Projekts.</translation>
     </message>
@@ -87,12 +87,12 @@ Viele Websites erklären, was ein Klartraum ist und wie man ihn erlebt; eine Web
     <message>
         <source>Choose Installation Options</source>
         <extracomment>The title of the setup&apos;s page of choices, in the style of NSIS&apos;s own page titles.</extracomment>
-        <translation>Installationsoptionen wählen</translation>
+        <translation>Installationsoptionen auswählen</translation>
     </message>
     <message>
         <source>Choose who can use Wakeprober and whether it starts by itself.</source>
         <extracomment>Below that title: one short sentence.</extracomment>
-        <translation>Wählen Sie, wer Wakeprober nutzen kann und ob es von selbst startet.</translation>
+        <translation>Wählen Sie, wer Wakeprober nutzen kann und ob es automatisch startet.</translation>
     </message>
     <message>
         <source>Only for me (no administrator rights needed)</source>
@@ -102,7 +102,7 @@ Viele Websites erklären, was ein Klartraum ist und wie man ihn erlebt; eine Web
     <message>
         <source>For all users of this computer (needs administrator rights)</source>
         <extracomment>A radio button of about 420 x 20 px.</extracomment>
-        <translation>Für alle Benutzer dieses Computers (braucht Administratorrechte)</translation>
+        <translation>Für alle Benutzer dieses Computers (erfordert Administratorrechte)</translation>
     </message>
     <message>
         <source>Start Wakeprober at sign-in</source>
@@ -117,12 +117,12 @@ Viele Websites erklären, was ein Klartraum ist und wie man ihn erlebt; eine Web
     <message>
         <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights.</extracomment>
-        <translation>Die Installation für alle Benutzer braucht die Zustimmung eines Administrators, die nicht erteilt wurde.</translation>
+        <translation>Die Installation für alle Benutzer erfordert die Zustimmung eines Administrators, die nicht erteilt wurde.</translation>
     </message>
     <message>
         <source>Removing Wakeprober for all users needs an administrator&apos;s consent, which was not given.</source>
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights, asked for before the installation for all users is removed (by the setup or the uninstaller).</extracomment>
-        <translation>Das Entfernen von Wakeprober für alle Benutzer braucht die Zustimmung eines Administrators, die nicht erteilt wurde.</translation>
+        <translation>Das Entfernen von Wakeprober für alle Benutzer erfordert die Zustimmung eines Administrators, die nicht erteilt wurde.</translation>
     </message>
     <message>
         <source>Windows could not run this program with administrator rights: %1</source>
@@ -146,12 +146,12 @@ Viele Websites erklären, was ein Klartraum ist und wie man ihn erlebt; eine Web
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Check starten</translation>
+        <translation>Timer starten</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Check anhalten</translation>
+        <translation>Timer pausieren</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>

@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober cuenta hacia atrás el intervalo que elija y después le avisa, con un recuadro que parpadea, un pitido opcional y su ventana delante de todas las demás, para que se detenga un momento y compruebe si está despierto o soñando. Convertida en hábito durante el día, la prueba pasa a sus sueños y le ayuda a tener sueños lúcidos por la noche.</translation>
+        <translation>Wakeprober hace una cuenta atrás del intervalo que elija y después le avisa, con un recuadro que parpadea, un pitido opcional y la ventana del programa delante de todas las demás, para que se detenga un momento y compruebe si está despierto o soñando. Convertida en hábito durante el día, la prueba pasa a sus sueños y le ayuda a tener sueños lúcidos por la noche.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -47,9 +47,9 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober le recuerda durante el día, en los intervalos que elija, que compruebe si está soñando. El hábito pasa a sus sueños y le ayuda a tener sueños lúcidos.
-Haga clic en la casilla de arriba a la izquierda, «Iniciar prueba», para iniciar el temporizador; haga clic de nuevo, ahora en «Pausar prueba», para pausarlo.
-Al acabarse el tiempo, el segundo recuadro parpadea y le pide hacer la prueba; también pita si está marcada «Pitido al avisar». Haga clic en el recuadro o espere a que se ponga a cero solo.
-Marque «Ventana al frente al avisar» para que la ventana pase delante de todas las demás.
+Haga clic en la casilla de arriba a la izquierda, «Iniciar cuenta atrás», para iniciar el temporizador; haga clic de nuevo, ahora en «Pausar cuenta atrás», para pausarlo.
+Al acabarse el tiempo, el segundo recuadro parpadea y le pide hacer la prueba; también pita si está marcada «Pitido al avisar». Haga clic en el recuadro que parpadea o espere a que el temporizador se ponga a cero automáticamente.
+Marque «Ventana al frente al avisar» para que, al avisar, la ventana pase delante de todas las demás.
 Escriba los minutos entre pruebas junto a «Minutos hasta avisar» (predeterminado: 30; con punto decimal: 0.5).
 Escriba cuántas veces parpadea y pita junto a «Señales hasta poner a cero» (predeterminado: 20).
 Haga clic en «Salir» para cerrar el programa.
@@ -91,7 +91,7 @@ Muchos sitios web explican qué es un sueño lúcido y cómo tenerlo; busque «s
     <message>
         <source>Choose who can use Wakeprober and whether it starts by itself.</source>
         <extracomment>Below that title: one short sentence.</extracomment>
-        <translation>Elija quién puede usar Wakeprober y si se inicia solo.</translation>
+        <translation>Elija quién puede usar Wakeprober y si se inicia automáticamente.</translation>
     </message>
     <message>
         <source>Only for me (no administrator rights needed)</source>
@@ -106,7 +106,7 @@ Muchos sitios web explican qué es un sueño lúcido y cómo tenerlo; busque «s
     <message>
         <source>Start Wakeprober at sign-in</source>
         <extracomment>A check box of about 420 x 20 px: start the program when a user signs in to Windows.</extracomment>
-        <translation>Iniciar Wakeprober al iniciar sesión</translation>
+        <translation>Ejecutar Wakeprober al iniciar sesión</translation>
     </message>
     <message>
         <source>Wakeprober is running. Close it, then click Retry.</source>
@@ -145,12 +145,12 @@ Muchos sitios web explican qué es un sueño lúcido y cómo tenerlo; busque «s
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Iniciar prueba</translation>
+        <translation>Iniciar cuenta atrás</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Pausar prueba</translation>
+        <translation>Pausar cuenta atrás</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>

@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober décompte l’intervalle de votre choix puis vous invite, par une zone qui clignote, un bip facultatif et sa fenêtre placée devant toutes les autres, à vous arrêter un instant pour vérifier si vous êtes éveillé ou en train de rêver. Devenu une habitude dans la journée, ce test passe dans vos rêves et vous aide à faire des rêves lucides la nuit.</translation>
+        <translation>Wakeprober effectue un compte à rebours de l’intervalle de votre choix, puis vous invite, par une zone qui clignote, un bip facultatif et sa fenêtre placée devant toutes les autres, à vous arrêter un instant pour vérifier si vous êtes éveillé ou en train de rêver. Devenu une habitude dans la journée, ce test passe dans vos rêves et vous aide à faire des rêves lucides la nuit.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -46,21 +46,21 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober vous rappelle dans la journée, aux intervalles choisis, de vérifier si vous rêvez. L’habitude passe dans le sommeil et aide à faire des rêves lucides.
-Cliquez sur la case en haut à gauche, « Démarrer le test », pour lancer le minuteur ; cliquez de nouveau, sur « Suspendre le test », pour le suspendre.
-À l’échéance, la deuxième zone clignote et vous invite au test ; elle émet aussi un bip si « Bip à l’échéance » est coché. Cliquez sur la zone qui clignote ou attendez la remise à zéro automatique.
-Cochez « Fenêtre devant à l’échéance » pour placer alors la fenêtre devant toutes les autres.
-Saisissez les minutes entre deux tests dans le champ à côté de « Minutes avant l’échéance » (30 par défaut ; point décimal : 0.5).
-Saisissez le nombre de clignotements et de bips à côté de « Signaux avant remise à zéro » (20 par défaut).
-« Quitter » ferme le programme.
-Signalez les anomalies et envoyez vos suggestions via le gestionnaire de tickets du projet.</translation>
+        <translation>Wakeprober vous rappelle en journée, à intervalles choisis, de vérifier si vous rêvez. L’habitude se prolonge dans le sommeil et favorise les rêves lucides.
+Cliquez sur la case en haut à gauche, «&#xa0;Lancer le compte à rebours&#xa0;», pour démarrer le minuteur&#xa0;; cliquez de nouveau, sur «&#xa0;Suspendre le compte à rebours&#xa0;», pour le suspendre.
+À l’échéance, la deuxième zone clignote et vous invite au test&#xa0;; elle émet aussi un bip si «&#xa0;Bip à l’échéance&#xa0;» est coché. Cliquez sur la zone qui clignote ou attendez la remise à zéro automatique.
+Cochez «&#xa0;Mettre la fenêtre devant à l’échéance&#xa0;» pour qu’à l’échéance elle passe devant toutes les autres.
+Saisissez les minutes entre deux tests dans le champ à côté de «&#xa0;Minutes avant l’échéance&#xa0;» (30 par défaut&#xa0;; point décimal&#xa0;: 0.5).
+Saisissez le nombre de clignotements et de bips à côté de «&#xa0;Signaux avant remise à zéro&#xa0;» (20 par défaut).
+«&#xa0;Quitter&#xa0;» ferme le programme.
+Signalez anomalies et suggestions dans le gestionnaire de tickets du projet.</translation>
     </message>
     <message>
         <source>Lucid Deam Tips:
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>Conseils pour les rêves lucides&#xa0;:
-De nombreux sites expliquent ce qu’est un rêve lucide et comment en faire&#xa0;; cherchez-les sur le Web. L’une des principales méthodes consiste à vérifier souvent dans la journée si l’on rêve, par exemple si le temps s’écoule de façon linéaire, ce qu’il ne fait pas en rêve&#xa0;: regardez l’heure, attendez quelques secondes, puis regardez de nouveau.</translation>
+De nombreux sites expliquent ce qu’est un rêve lucide et comment en faire&#xa0;; cherchez «&#xa0;rêve lucide&#xa0;» sur le Web. L’une des principales méthodes consiste à vérifier souvent dans la journée si l’on rêve, par exemple si le temps s’écoule de façon linéaire, ce qu’il ne fait pas en rêve&#xa0;: regardez l’heure, attendez quelques secondes, puis regardez de nouveau.</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>
@@ -86,12 +86,12 @@ De nombreux sites expliquent ce qu’est un rêve lucide et comment en faire&#xa
     <message>
         <source>Choose Installation Options</source>
         <extracomment>The title of the setup&apos;s page of choices, in the style of NSIS&apos;s own page titles.</extracomment>
-        <translation>Choisir les options d’installation</translation>
+        <translation>Choisissez les options d’installation</translation>
     </message>
     <message>
         <source>Choose who can use Wakeprober and whether it starts by itself.</source>
         <extracomment>Below that title: one short sentence.</extracomment>
-        <translation>Choisissez qui peut utiliser Wakeprober et s’il démarre tout seul.</translation>
+        <translation>Choisissez qui peut utiliser Wakeprober et s’il démarre automatiquement.</translation>
     </message>
     <message>
         <source>Only for me (no administrator rights needed)</source>
@@ -121,12 +121,12 @@ De nombreux sites expliquent ce qu’est un rêve lucide et comment en faire&#xa
     <message>
         <source>Removing Wakeprober for all users needs an administrator&apos;s consent, which was not given.</source>
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights, asked for before the installation for all users is removed (by the setup or the uninstaller).</extracomment>
-        <translation>La suppression de Wakeprober pour tous les utilisateurs demande l&apos;accord d&apos;un administrateur, qui n&apos;a pas été donné.</translation>
+        <translation>La suppression de Wakeprober pour tous les utilisateurs demande l’accord d’un administrateur, qui n’a pas été donné.</translation>
     </message>
     <message>
         <source>Windows could not run this program with administrator rights: %1</source>
         <extracomment>A message box when Windows could not start the setup or the uninstaller with administrator rights, for a reason other than a refusal. %1 is Windows&apos; own description of the error and its number.</extracomment>
-        <translation>Windows n&apos;a pas pu exécuter ce programme avec les droits d&apos;administrateur : %1</translation>
+        <translation>Windows n’a pas pu exécuter ce programme avec les droits d’administrateur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Wakeprober is installed in %1. This installation replaces it.</source>
@@ -140,17 +140,17 @@ De nombreux sites expliquent ce qu’est un rêve lucide et comment en faire&#xa
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
         <translatorcomment>Short for &quot;Cliquez pour remettre à zéro&quot;, which does not fit the box at English&apos;s font size.</translatorcomment>
-        <translation>Faites le test ! Un clic remet à zéro</translation>
+        <translation>Faites le test&#xa0;! Un clic remet à zéro</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Démarrer le test</translation>
+        <translation>Lancer le compte à rebours</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Suspendre le test</translation>
+        <translation>Suspendre le compte à rebours</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>
@@ -190,7 +190,7 @@ De nombreux sites expliquent ce qu’est un rêve lucide et comment en faire&#xa
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>Fenêtre devant à l’échéance</translation>
+        <translation>Mettre la fenêtre devant à l’échéance</translation>
     </message>
     <message>
         <source>Help</source>

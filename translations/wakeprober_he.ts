@@ -47,7 +47,7 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>התוכנה Wakeprober מזכירה לכם במהלך היום, במרווחי זמן שתקבעו, לבדוק אם אתם חולמים. ההרגל עובר אל השינה ועוזר לכם לחלום חלומות צלולים.
-לחצו על התיבה הימנית העליונה, &quot;התחלת בדיקת מציאות&quot;, כדי להפעיל את הטיימר; לחצו עליה שוב, כשכתוב בה &quot;עצירת בדיקת מציאות&quot;, כדי להשהות אותו.
+לחצו על התיבה הימנית העליונה, &quot;הפעלת תזכורות&quot;, כדי להפעיל את הטיימר; לחצו עליה שוב, כשכתוב בה &quot;השהיית תזכורות&quot;, כדי להשהות אותו.
 כשהזמן נגמר, התיבה השנייה מלמעלה מהבהבת וקוראת לכם לבצע בדיקת מציאות; אם &quot;צפצוף בעת ההתראה&quot; מסומן, היא גם מצפצפת. לחצו על התיבה המהבהבת או המתינו לאיפוס האוטומטי.
 סמנו את &quot;החלון לחזית בהתראה&quot; כדי שהחלון יופיע מעל כל החלונות הפתוחים האחרים בעת ההתראה.
 הקלידו את מספר הדקות בין בדיקה לבדיקה בשדה שליד &quot;דקות עד ההתראה&quot; (ברירת מחדל: 30; עם נקודה עשרונית: 0.5).
@@ -65,7 +65,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Wakeprober Help</source>
         <extracomment>The help window&apos;s heading: one line of about 113 px.</extracomment>
-        <translation>עזרה ל-Wakeprober</translation>
+        <translation>עזרה ל־Wakeprober</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -91,7 +91,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Choose who can use Wakeprober and whether it starts by itself.</source>
         <extracomment>Below that title: one short sentence.</extracomment>
-        <translation>בחרו מי יוכל להשתמש בתוכנה Wakeprober והאם היא תופעל מעצמה.</translation>
+        <translation>בחרו מי יוכל להשתמש בתוכנה Wakeprober והאם היא תופעל אוטומטית.</translation>
     </message>
     <message>
         <source>Only for me (no administrator rights needed)</source>
@@ -131,7 +131,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Wakeprober is installed in %1. This installation replaces it.</source>
         <extracomment>A label of about 420 x 40 px on the setup&apos;s page of choices. %1 is a folder.</extracomment>
-        <translation>Wakeprober מותקן ב־%1. התקנה זו מחליפה אותו.</translation>
+        <translation>התוכנה Wakeprober מותקנת ב־%1. התקנה זו תחליף אותה.</translation>
     </message>
 </context>
 <context>
@@ -144,18 +144,18 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>התחלת בדיקת מציאות</translation>
+        <translation>הפעלת תזכורות</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>עצירת בדיקת מציאות</translation>
+        <translation>השהיית תזכורות</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>
         <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
-        <translatorcomment>Ends in a blank, U+200E LEFT-TO-RIGHT MARK and the kept blank: the number after it then reads as a number, &quot;-1&quot; with its minus on the left, in this right-to-left line.</translatorcomment>
-        <translation>שניות עד הבדיקה הבאה: ‎ </translation>
+        <translatorcomment>Ends in a colon, U+200E LEFT-TO-RIGHT MARK and the kept blank: the number after it then reads as a number, &quot;-1&quot; with its minus on the left, in this right-to-left line.</translatorcomment>
+        <translation>שניות עד הבדיקה הבאה:‎ </translation>
     </message>
     <message>
         <source>Minutes till timer triggers</source>

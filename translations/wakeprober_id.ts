@@ -16,7 +16,7 @@
     <message>
         <source>lucid;dream;reality check;reminder;timer;</source>
         <extracomment>Search words for the desktop&apos;s menu, each followed by a semicolon. Keep the semicolons.</extracomment>
-        <translation>mimpi sadar;lucid dream;mimpi;cek realitas;pengingat;pewaktu;</translation>
+        <translation>mimpi sadar;lucid dream;mimpi;cek realitas;pengingat;pewaktu;timer;</translation>
     </message>
     <message>
         <source>Reminds you to check whether you are dreaming</source>
@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober menghitung mundur interval pilihan Anda, lalu dengan kotak yang berkedip, bunyi bip opsional, dan jendelanya di depan semua jendela lain, meminta Anda berhenti sejenak dan memeriksa apakah Anda sedang terjaga atau bermimpi. Jika sudah menjadi kebiasaan sehari-hari, cek ini akan terbawa ke dalam mimpi dan membantu Anda mengalami mimpi sadar pada malam hari.</translation>
+        <translation>Wakeprober menghitung mundur interval pilihan Anda, lalu dengan kotak yang berkedip, bunyi bip opsional, dan jendelanya di depan semua jendela lain, meminta Anda berhenti sejenak dan memeriksa apakah Anda sedang terjaga atau bermimpi. Jika dijadikan kebiasaan di siang hari, cek ini akan terbawa ke dalam mimpi dan membantu Anda mengalami mimpi sadar pada malam hari.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -47,13 +47,13 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober mengingatkan Anda sepanjang hari, pada interval yang Anda tentukan, untuk memeriksa apakah Anda sedang bermimpi. Kebiasaan ini terbawa ke dalam tidur dan membantu Anda bermimpi sadar.
-Klik kotak di kiri atas, “Mulai cek”, untuk memulai pewaktu; klik lagi, kini “Hentikan cek”, untuk menjedanya.
-Saat waktu habis, kotak kedua berkedip dan meminta Anda melakukan cek; kotak itu juga berbunyi jika “Bunyi saat alarm” dicentang. Klik kotak yang berkedip, atau tunggu setel ulang otomatis.
-Centang “Jendela ke depan saat alarm” agar jendela muncul di depan semua jendela lain.
-Ketik menit antara dua cek di kolom samping “Menit hingga alarm” (bawaan 30; titik desimal: 0.5).
-Ketik berapa kali kotak kedua berkedip dan berbunyi di kolom samping “Sinyal hingga setel ulang” (bawaan 20).
+Klik kotak di kiri atas, “Mulai cek berkala”, untuk memulai pewaktu; klik lagi, kini “Jeda cek berkala”, untuk menjedanya.
+Saat waktu habis, kotak kedua dari atas berkedip dan meminta Anda melakukan cek; kotak itu juga berbunyi jika “Bunyi saat alarm” dicentang. Klik kotak yang berkedip, atau tunggu setel ulang otomatis.
+Centang “Jendela ke depan saat alarm” agar jendela muncul di depan yang lain saat alarm.
+Ketik menit antara dua cek di kolom di samping “Menit hingga alarm” (bawaan 30; pakai titik: 0.5).
+Ketik berapa kali kotak kedua berkedip dan berbunyi di kolom di samping “Sinyal hingga setel ulang” (bawaan 20).
 Klik “Keluar” untuk menutup program.
-Laporkan masalah dan saran melalui pelacak isu proyek.</translation>
+Laporkan masalah dan kirim saran melalui pelacak isu proyek.</translation>
     </message>
     <message>
         <source>Lucid Deam Tips:
@@ -91,7 +91,7 @@ Banyak situs web menjelaskan apa itu mimpi sadar dan cara mengalaminya; cari “
     <message>
         <source>Choose who can use Wakeprober and whether it starts by itself.</source>
         <extracomment>Below that title: one short sentence.</extracomment>
-        <translation>Pilih siapa yang dapat menggunakan Wakeprober dan apakah Wakeprober berjalan sendiri.</translation>
+        <translation>Pilih siapa yang dapat menggunakan Wakeprober dan apakah Wakeprober dimulai otomatis.</translation>
     </message>
     <message>
         <source>Only for me (no administrator rights needed)</source>
@@ -111,7 +111,7 @@ Banyak situs web menjelaskan apa itu mimpi sadar dan cara mengalaminya; cari “
     <message>
         <source>Wakeprober is running. Close it, then click Retry.</source>
         <extracomment>A message box with the buttons Retry and Cancel; name the Retry button as Windows does.</extracomment>
-        <translation>Wakeprober sedang berjalan. Tutup dulu, lalu klik Coba Lagi.</translation>
+        <translation>Wakeprober sedang berjalan. Tutup program itu, lalu klik Coba Lagi.</translation>
     </message>
     <message>
         <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
@@ -144,12 +144,12 @@ Banyak situs web menjelaskan apa itu mimpi sadar dan cara mengalaminya; cari “
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Mulai cek</translation>
+        <translation>Mulai cek berkala</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Hentikan cek</translation>
+        <translation>Jeda cek berkala</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>

@@ -47,13 +47,13 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober ti ricorda durante il giorno, agli intervalli che scegli, di controllare se stai sognando. L&apos;abitudine ti segue nel sonno e ti aiuta ad avere sogni lucidi.
-Fai clic sul riquadro in alto a sinistra, «Avvia test», per avviare il timer; fai di nuovo clic, ora su «Ferma test», per metterlo in pausa.
-Allo scadere il secondo riquadro lampeggia e ti invita a fare il test; con «Bip allo scadere» emette anche un bip. Fai clic sul riquadro lampeggiante o attendi l&apos;azzeramento automatico.
-Con «In primo piano allo scadere» la finestra passa allora davanti a tutte le altre.
+Fai clic sul riquadro in alto a sinistra, «Avvia test», per avviare il timer; fai di nuovo clic, ora su «Sospendi test», per metterlo in pausa.
+Allo scadere il secondo riquadro lampeggia e ti invita a fare il test; se «Bip allo scadere» è selezionato, emette anche un bip. Fai clic sul riquadro lampeggiante o attendi l&apos;azzeramento automatico.
+Seleziona «In primo piano allo scadere» perché allo scadere la finestra passi davanti a tutte le altre.
 Digita i minuti tra un test e l&apos;altro accanto a «Minuti allo scadere» (predefinito: 30; decimali con il punto: 0.5).
 Digita quante volte lampeggia e suona accanto a «Segnali prima di azzerare» (predefinito: 20).
 Fai clic su «Esci» per chiudere il programma.
-Segnala errori e suggerimenti nella pagina delle segnalazioni del progetto.</translation>
+Segnala gli errori e invia i suggerimenti tramite la pagina delle segnalazioni del progetto.</translation>
     </message>
     <message>
         <source>Lucid Deam Tips:
@@ -86,12 +86,12 @@ Molti siti web spiegano che cos&apos;è un sogno lucido e come averne uno; cerca
     <message>
         <source>Choose Installation Options</source>
         <extracomment>The title of the setup&apos;s page of choices, in the style of NSIS&apos;s own page titles.</extracomment>
-        <translation>Scegli le opzioni di installazione</translation>
+        <translation>Scelta delle opzioni di installazione</translation>
     </message>
     <message>
         <source>Choose who can use Wakeprober and whether it starts by itself.</source>
         <extracomment>Below that title: one short sentence.</extracomment>
-        <translation>Scegli chi può usare Wakeprober e se deve avviarsi da solo.</translation>
+        <translation>Scegli chi può usare Wakeprober e se deve avviarsi automaticamente.</translation>
     </message>
     <message>
         <source>Only for me (no administrator rights needed)</source>
@@ -101,7 +101,7 @@ Molti siti web spiegano che cos&apos;è un sogno lucido e come averne uno; cerca
     <message>
         <source>For all users of this computer (needs administrator rights)</source>
         <extracomment>A radio button of about 420 x 20 px.</extracomment>
-        <translation>Per tutti gli utenti (servono i diritti di amministratore)</translation>
+        <translation>Per tutti gli utenti di questo computer (servono i diritti di amministratore)</translation>
     </message>
     <message>
         <source>Start Wakeprober at sign-in</source>
@@ -149,7 +149,7 @@ Molti siti web spiegano che cos&apos;è un sogno lucido e come averne uno; cerca
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Ferma test</translation>
+        <translation>Sospendi test</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>

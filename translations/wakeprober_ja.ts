@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober は設定した間隔でカウントダウンし、時間になると枠を点滅させ、必要に応じてビープ音を鳴らし、ウィンドウをほかのすべてのウィンドウの前面に出して、少し手を止めて起きているのか夢を見ているのかを確かめるよう促します。日中にこのチェックを習慣にすると夢の中でも確かめるようになり、夜に明晰夢を見る助けになります。</translation>
+        <translation>Wakeprober は設定した間隔の時間をカウントダウンし、時間になるとボックスを点滅させ、設定によってはビープ音も鳴らし、ウィンドウをほかのすべてのウィンドウの前面に出して、少し手を止めて起きているのか夢を見ているのかを確かめるよう促します。日中にこのチェックを習慣にすると夢の中でも確かめるようになり、夜に明晰夢を見る助けになります。</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -46,12 +46,12 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober は日中、設定した間隔で、夢を見ていないか確かめるよう知らせます。習慣になると睡眠中にも続き、明晰夢の助けになります。
-左上の「スタート」をクリックするとタイマーが始まり、「ストップ」に変わった同じ枠をもう一度クリックすると一時停止します。
-時間になると上から 2 番目の枠が点滅してチェックを促し、「音で通知」がオンならビープ音も鳴ります。点滅する枠をクリックするか、自動リセットを待ちます。
-「前面に出す」をオンにすると、通知時にウィンドウが前に出ます。
-次のチェックまでの間隔は「間隔（分）」の横に半角数字で入力します（既定値 30、小数点はピリオド：0.5）。
-自動リセットまでの点滅回数は「点滅回数」の横に入力します（既定値 20）。
+        <translation>Wakeprober は日中、設定した間隔で、夢を見ていないか確かめるよう知らせます。習慣になると睡眠中にも続き、明晰夢を見る助けになります。
+左上の「チェックを 開始」をクリックするとタイマーが始まり、「チェックを 一時停止」に変わった同じボックスをもう一度クリックすると一時停止します。
+時間になると上から 2 番目のボックスが点滅してチェックを促し、「音で通知」がオンならビープ音も鳴ります。点滅するボックスをクリックするか、自動リセットを待ちます。
+「通知したら 前面に出す」をオンにすると、通知時だけウィンドウが前面に出ます。
+次のチェックまでの間隔は「間隔 (分)」の横に半角数字で入力します (既定値 30、小数点はピリオド: 0.5)。
+点滅とビープ音の回数は「リセットまでの点滅回数」の横に入力します (既定値 20)。
 「終了」をクリックするとプログラムを閉じます。
 不具合の報告やご提案は、プロジェクトのイシュートラッカーへお寄せください。</translation>
     </message>
@@ -60,7 +60,7 @@ Please report faults and send suggestions through the project&apos;s issue track
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>明晰夢のヒント：
-明晰夢とその見方を解説するサイトは多く、「明晰夢」で検索すると見つかります。主な方法の一つは、日中に何度も、夢でないか確かめることです。たとえば、時間が普通に流れているかを確かめます（夢の中ではそうなりません）。時計を見て数秒待ち、もう一度見てみましょう。</translation>
+明晰夢とその見方を解説するサイトは多く、「明晰夢」で検索すると見つかります。主な方法の一つは、日中に何度も、夢でないか確かめることです。たとえば、時間が普通に流れているかを確かめます(夢の中ではそうなりません)。時計を見て数秒待ち、もう一度見てみましょう。</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>
@@ -86,7 +86,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Choose Installation Options</source>
         <extracomment>The title of the setup&apos;s page of choices, in the style of NSIS&apos;s own page titles.</extracomment>
-        <translation>インストール オプションの選択</translation>
+        <translation>インストール オプションを選んでください。</translation>
     </message>
     <message>
         <source>Choose who can use Wakeprober and whether it starts by itself.</source>
@@ -144,14 +144,14 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translatorcomment>The check box starts the checks; &quot;チェック開始&quot; would not fit on one line.</translatorcomment>
-        <translation>スタート</translation>
+        <translatorcomment>The blank marks where the caption breaks into its two lines, between its words: Japanese lines may otherwise break inside a word, wherever the line fills.</translatorcomment>
+        <translation>チェックを 開始</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translatorcomment>The check box pauses the checks; &quot;チェック停止&quot; would not fit on one line.</translatorcomment>
-        <translation>ストップ</translation>
+        <translatorcomment>The blank marks where the caption breaks into its two lines, between its words: Japanese lines may otherwise break inside a word, wherever the line fills.</translatorcomment>
+        <translation>チェックを 一時停止</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>
@@ -161,12 +161,12 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Minutes till timer triggers</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>間隔（分）</translation>
+        <translation>間隔 (分)</translation>
     </message>
     <message>
         <source>Flashes/Beeps till auto reset</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>点滅回数</translation>
+        <translation>リセットまでの点滅回数</translation>
     </message>
     <message>
         <source>Interval or limit too large</source>
@@ -191,7 +191,8 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>前面に出す</translation>
+        <translatorcomment>The blank marks where the caption breaks into its two lines, between its words: Japanese lines may otherwise break inside a word, wherever the line fills.</translatorcomment>
+        <translation>通知したら 前面に出す</translation>
     </message>
     <message>
         <source>Help</source>

@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober는 사용자가 정한 간격을 카운트다운한 뒤 상자를 깜박이고, 원하면 삐 소리를 내고, 창을 다른 모든 창 앞으로 가져와서, 잠시 멈추고 지금 깨어 있는지 꿈을 꾸고 있는지 확인하도록 알려 줍니다. 낮 동안 이 현실 확인을 습관으로 만들면 꿈속에서도 하게 되어 밤에 자각몽을 꾸는 데 도움이 됩니다.</translation>
+        <translation>Wakeprober는 사용자가 정한 간격을 카운트다운한 뒤 상자를 깜박이게 하고, 원하면 삐 소리를 내고, 창을 다른 모든 창 앞으로 가져와서, 잠시 멈추고 지금 깨어 있는지 꿈을 꾸고 있는지 확인하도록 알려 줍니다. 낮 동안 이 현실 확인을 습관으로 만들면 꿈속에서도 하게 되어 밤에 자각몽을 꾸는 데 도움이 됩니다.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -47,9 +47,9 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober는 낮 동안 설정한 간격마다 꿈을 꾸고 있는지 확인하도록 알려 줍니다. 이 현실 확인이 습관이 되면 잠든 뒤에도 이어져 자각몽을 꾸는 데 도움이 됩니다.
-왼쪽 위의 ‘현실 확인 시작’ 상자를 클릭하면 타이머가 시작되고, ‘현실 확인 중지’로 바뀐 상자를 다시 클릭하면 일시 중지됩니다.
+왼쪽 위의 ‘알림 시작’ 상자를 클릭하면 타이머가 시작되고, ‘일시 중지’로 바뀐 상자를 다시 클릭하면 일시 중지됩니다.
 시간이 되면 위에서 두 번째 상자가 깜박이며 현실 확인을 하라고 알립니다. ‘소리로 알림’을 선택하면 삐 소리도 납니다. 깜박이는 상자를 클릭하거나 자동 초기화를 기다리세요.
-‘알림 시 앞으로’를 선택하면 그때 창이 다른 모든 창의 앞으로 나옵니다.
+‘알림 시 창을 앞으로’를 선택하면 알림 시 창이 다른 모든 창의 앞으로 나옵니다.
 현실 확인 사이의 간격은 ‘알림 간격(분)’ 옆 칸에 숫자로 입력합니다(기본값 30, 소수점은 마침표: 0.5).
 자동 초기화까지 깜박이고 삐 소리를 낼 횟수는 ‘깜박임 횟수’ 옆 칸에 입력합니다(기본값 20).
 프로그램을 닫으려면 ‘종료’를 클릭하세요.
@@ -144,12 +144,12 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>현실 확인 시작</translation>
+        <translation>알림 시작</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>현실 확인 중지</translation>
+        <translation>일시 중지</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>
@@ -189,7 +189,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>알림 시 앞으로</translation>
+        <translation>알림 시 창을 앞으로</translation>
     </message>
     <message>
         <source>Help</source>

@@ -47,8 +47,8 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober herinnert je er overdag, met intervallen die je zelf kiest, aan om te controleren of je droomt. De gewoonte werkt door in je slaap en helpt je lucide te dromen.
-Klik op het vak linksboven, ‘Check starten’, om de timer te starten; klik er nogmaals op, nu ‘Check stoppen’, om hem te pauzeren.
-Als de tijd om is, knippert het tweede vak en vraagt het je om de check te doen; het piept ook als ‘Piepen bij afloop’ is aangevinkt. Klik op het knipperende vak of wacht tot de timer vanzelf wordt gereset.
+Klik op het vak linksboven, ‘Checks starten’, om de timer te starten; klik er nogmaals op, nu ‘Checks pauzeren’, om hem te pauzeren.
+Als de tijd om is, knippert het tweede vak van boven en vraagt het je om de check te doen; het piept ook als ‘Piepen bij afloop’ is aangevinkt. Klik op het knipperende vak of wacht tot de timer vanzelf wordt gereset.
 Vink ‘Venster naar voren bij afloop’ aan om het venster dan vóór alle andere te brengen.
 Typ het interval in minuten tussen twee checks in het veld naast ‘Minuten tot afloop’ (standaard 30; decimalen met een punt: 0.5).
 Typ in het veld naast ‘Signalen tot reset’ hoe vaak het tweede vak moet knipperen en piepen (standaard 20).
@@ -144,12 +144,12 @@ Veel websites leggen uit wat een lucide droom is en hoe je er een krijgt; zoek o
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Check starten</translation>
+        <translation>Checks starten</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Check stoppen</translation>
+        <translation>Checks pauzeren</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>

@@ -11,7 +11,7 @@
     <message>
         <source>Reminds you at intervals to check whether you are dreaming</source>
         <extracomment>The desktop entry&apos;s Comment, shown as a tooltip in menus: one short sentence.</extracomment>
-        <translation>Co jakiś czas przypomina o sprawdzeniu, czy śnisz</translation>
+        <translation>Regularnie przypomina o sprawdzeniu, czy śnisz</translation>
     </message>
     <message>
         <source>lucid;dream;reality check;reminder;timer;</source>
@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>Wakeprober odlicza wybrany przez ciebie interwał, a potem migającym polem, opcjonalnym sygnałem dźwiękowym i swoim oknem wysuniętym przed wszystkie inne daje ci znać, że pora na chwilę się zatrzymać i sprawdzić, czy jesteś na jawie, czy śnisz. Gdy test stanie się codziennym nawykiem, przeniesie się też do snów i pomoże ci mieć w nocy świadome sny.</translation>
+        <translation>Wakeprober odlicza wybrany przez ciebie interwał, a potem migającym polem, opcjonalnym sygnałem dźwiękowym i swoim oknem przeniesionym przed wszystkie inne daje ci znać, że pora na chwilę się zatrzymać i sprawdzić, czy jesteś na jawie, czy śnisz. Gdy test stanie się codziennym nawykiem, przeniesie się też do snów i pomoże ci mieć w nocy świadome sny.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -47,10 +47,10 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober przypomina ci w ciągu dnia, w wybranych przez ciebie interwałach, o sprawdzeniu, czy śnisz. Ten nawyk przenosi się do snu i pomaga mieć świadome sny.
-Kliknij pole w lewym górnym rogu, „Uruchom test”, aby włączyć odliczanie; kliknij ponownie, teraz „Wstrzymaj test”, aby wstrzymać odliczanie.
+Kliknij pole w lewym górnym rogu, „Uruchom odliczanie”, aby je włączyć; kliknij ponownie, teraz „Wstrzymaj odliczanie”, aby je wstrzymać.
 Gdy czas minie, drugie pole miga i przypomina o teście; jeśli zaznaczono „Dźwięk przy alarmie”, rozlega się też sygnał. Kliknij migające pole lub poczekaj na automatyczny reset.
-Zaznacz „Okno na pierwszy plan przy alarmie”, aby okno wysuwało się wtedy przed wszystkie inne.
-Wpisz liczbę minut między testami w polu obok „Minuty do alarmu” (domyślnie 30; z kropką dziesiętną: 0.5).
+Zaznacz „Okno na pierwszy plan przy alarmie”, aby przy alarmie okno przenosiło się przed wszystkie inne.
+Wpisz liczbę minut między testami w polu obok „Minuty do testu” (domyślnie 30; z kropką dziesiętną: 0.5).
 Wpisz liczbę sygnałów (mignięć i dźwięków) w polu obok „Sygnały do resetu” (domyślnie 20).
 Kliknij „Zakończ”, aby zamknąć program.
 Błędy i sugestie zgłaszaj w systemie zgłoszeń projektu.</translation>
@@ -101,7 +101,7 @@ Wiele stron internetowych wyjaśnia, czym jest świadomy sen i jak go doświadcz
     <message>
         <source>For all users of this computer (needs administrator rights)</source>
         <extracomment>A radio button of about 420 x 20 px.</extracomment>
-        <translation>Dla wszystkich użytkowników (wymaga uprawnień administratora)</translation>
+        <translation>Dla wszystkich użytkowników tego komputera (wymaga uprawnień administratora)</translation>
     </message>
     <message>
         <source>Start Wakeprober at sign-in</source>
@@ -144,12 +144,12 @@ Wiele stron internetowych wyjaśnia, czym jest świadomy sen i jak go doświadcz
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Uruchom test</translation>
+        <translation>Uruchom odliczanie</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Wstrzymaj test</translation>
+        <translation>Wstrzymaj odliczanie</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>
@@ -159,7 +159,7 @@ Wiele stron internetowych wyjaśnia, czym jest świadomy sen i jak go doświadcz
     <message>
         <source>Minutes till timer triggers</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>Minuty do alarmu</translation>
+        <translation>Minuty do testu</translation>
     </message>
     <message>
         <source>Flashes/Beeps till auto reset</source>

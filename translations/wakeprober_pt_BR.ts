@@ -26,7 +26,7 @@
     <message>
         <source>Wakeprober counts down an interval you choose and then prompts you, with a flashing box, an optional beep and its window brought in front of all others, to stop for a moment and check whether you are awake or dreaming. Made a habit during the day, the check carries over into your dreams and helps you have lucid dreams at night.</source>
         <extracomment>The software centre&apos;s description: one paragraph.</extracomment>
-        <translation>O Wakeprober faz a contagem regressiva de um intervalo que você escolhe e então avisa você, com uma caixa piscando, um bipe opcional e sua janela à frente de todas as outras, para parar um momento e verificar se está acordado ou sonhando. Transformado em hábito durante o dia, o teste passa para os seus sonhos e ajuda você a ter sonhos lúcidos à noite.</translation>
+        <translation>O Wakeprober faz a contagem regressiva de um intervalo que você escolhe e então avisa você, com uma caixa piscando, um bipe opcional e a janela do programa à frente de todas as outras, para parar um momento e verificar se está acordado ou sonhando. Transformado em hábito durante o dia, o teste passa para os seus sonhos e ajuda você a ter sonhos lúcidos à noite.</translation>
     </message>
     <message>
         <source>The main window prompting for a check</source>
@@ -47,9 +47,9 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>O Wakeprober lembra você durante o dia, nos intervalos que você definir, de verificar se está sonhando. O hábito passa para o sono e ajuda você a ter sonhos lúcidos.
-Clique na caixa do canto superior esquerdo, “Iniciar teste”, para iniciar o temporizador; clique de novo, agora em “Pausar teste”, para pausá-lo.
-Quando o tempo acaba, a segunda caixa pisca e pede que você faça o teste; também emite um bipe se “Bipe ao disparar” estiver marcado. Clique na caixa piscando ou espere a contagem zerar sozinha.
-Marque “Janela à frente ao disparar” para trazer a janela à frente de todas as outras.
+Clique na caixa do canto superior esquerdo, “Iniciar contagem”, para iniciar o temporizador; clique de novo, agora em “Pausar contagem”, para pausá-lo.
+Quando o tempo acaba, a segunda caixa pisca e pede que você faça o teste; também emite um bipe se “Bipe ao disparar” estiver marcado. Clique na caixa piscando ou espere o temporizador ser zerado automaticamente.
+Marque “Janela à frente ao disparar” para trazer a janela à frente de todas as outras quando o temporizador disparar.
 Digite os minutos entre os testes ao lado de “Minutos até disparar” (padrão: 30; use ponto decimal: 0.5).
 Digite quantas vezes a caixa pisca e emite o bipe ao lado de “Sinais até zerar” (padrão: 20).
 Clique em “Sair” para fechar o programa.
@@ -60,7 +60,7 @@ Relate falhas e envie sugestões pelo rastreador de problemas do projeto.</trans
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>Dicas para sonhos lúcidos:
-Muitos sites explicam o que é um sonho lúcido e como ter um; pesquise por sonho lúcido na web para encontrá-los. Um dos principais métodos é verificar com frequência durante o dia se você está sonhando, por exemplo se o tempo passa de forma linear, o que não acontece em um sonho: olhe a hora, espere alguns segundos e olhe de novo.</translation>
+Muitos sites explicam o que é um sonho lúcido e como ter um; pesquise “sonho lúcido” na web para encontrá-los. Um dos principais métodos é verificar com frequência durante o dia se você está sonhando, por exemplo se o tempo passa de forma linear, o que não acontece em um sonho: olhe a hora, espere alguns segundos e olhe de novo.</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>
@@ -91,7 +91,7 @@ Muitos sites explicam o que é um sonho lúcido e como ter um; pesquise por sonh
     <message>
         <source>Choose who can use Wakeprober and whether it starts by itself.</source>
         <extracomment>Below that title: one short sentence.</extracomment>
-        <translation>Escolha quem pode usar o Wakeprober e se ele inicia sozinho.</translation>
+        <translation>Escolha quem pode usar o Wakeprober e se ele inicia automaticamente.</translation>
     </message>
     <message>
         <source>Only for me (no administrator rights needed)</source>
@@ -106,7 +106,7 @@ Muitos sites explicam o que é um sonho lúcido e como ter um; pesquise por sonh
     <message>
         <source>Start Wakeprober at sign-in</source>
         <extracomment>A check box of about 420 x 20 px: start the program when a user signs in to Windows.</extracomment>
-        <translation>Iniciar o Wakeprober ao entrar</translation>
+        <translation>Iniciar o Wakeprober ao entrar no Windows</translation>
     </message>
     <message>
         <source>Wakeprober is running. Close it, then click Retry.</source>
@@ -144,12 +144,12 @@ Muitos sites explicam o que é um sonho lúcido e como ter um; pesquise por sonh
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Iniciar teste</translation>
+        <translation>Iniciar contagem</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Pausar teste</translation>
+        <translation>Pausar contagem</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>

@@ -46,10 +46,10 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober днём через заданные вами интервалы напоминает проверить, не сон ли это. Привычка переходит в сон и помогает видеть осознанные сновидения.
-Щёлкните поле вверху слева, «Начать проверку», чтобы запустить таймер; щёлкните его снова, теперь «Пауза», чтобы приостановить таймер.
+        <translation>Wakeprober днём через заданные вами интервалы напоминает проверить, не сон ли это. Эта привычка переносится в сны и помогает видеть осознанные сновидения.
+Щёлкните поле вверху слева, «Начать отсчёт», чтобы запустить таймер; щёлкните его снова, теперь «Пауза», чтобы приостановить таймер.
 Когда время выйдет, второе поле замигает и попросит провести проверку; если отмечено «Звук по таймеру», прозвучит и звуковой сигнал. Щёлкните мигающее поле или дождитесь автоматического сброса.
-Отметьте «Окно на передний план по таймеру», и тогда окно выйдет перед всеми остальными.
+Отметьте «Окно на передний план по таймеру», чтобы по таймеру окно выходило перед всеми остальными.
 Введите число минут между проверками рядом с «Минут до проверки» (по умолчанию 30; дробная часть через точку: 0.5).
 Введите, сколько раз мигать и звучать, рядом с «Сигналов до сброса» (по умолчанию 20).
 Щёлкните «Выход», чтобы закрыть программу.
@@ -60,7 +60,7 @@ Please report faults and send suggestions through the project&apos;s issue track
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>Советы по осознанным снам:
-Многие сайты объясняют, что такое осознанный сон и как его увидеть; найдите их поиском в интернете. Один из главных методов — часто проверять днём, не сон ли это, например идёт ли время последовательно, чего во сне не бывает: посмотрите на часы, подождите пару секунд и посмотрите снова.</translation>
+Многие сайты объясняют, что такое осознанный сон и как его увидеть; их легко найти, поискав в интернете «осознанные сновидения». Один из главных методов — часто проверять днём, не сон ли это, например идёт ли время последовательно, чего во сне не бывает: посмотрите на часы, подождите пару секунд и посмотрите снова.</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>
@@ -117,12 +117,12 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights.</extracomment>
-        <translation>Для установки для всех пользователей нужно согласие администратора, но оно не получено.</translation>
+        <translation>Установка для всех пользователей требует согласия администратора, но оно не получено.</translation>
     </message>
     <message>
         <source>Removing Wakeprober for all users needs an administrator&apos;s consent, which was not given.</source>
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights, asked for before the installation for all users is removed (by the setup or the uninstaller).</extracomment>
-        <translation>Для удаления Wakeprober для всех пользователей нужно согласие администратора, но оно не получено.</translation>
+        <translation>Удаление Wakeprober для всех пользователей требует согласия администратора, но оно не получено.</translation>
     </message>
     <message>
         <source>Windows could not run this program with administrator rights: %1</source>
@@ -145,7 +145,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Начать проверку</translation>
+        <translation>Начать отсчёт</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>

@@ -47,8 +47,8 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober påminner dig under dagen, med intervall som du själv väljer, om att kontrollera om du drömmer. Vanan följer med in i sömnen och hjälper dig att få klardrömmar.
-Klicka på rutan uppe till vänster, ”Starta kontroll”, för att starta timern; klicka igen, nu på ”Stoppa kontroll”, för att pausa den.
-När tiden är ute blinkar den andra rutan och ber dig göra en kontroll; den piper också om ”Pip vid larm” är markerad. Klicka på den blinkande rutan eller vänta på den automatiska nollställningen.
+Klicka på rutan uppe till vänster, ”Starta kontroller”, för att starta timern; klicka igen, nu på ”Pausa kontroller”, för att pausa den.
+När tiden är ute blinkar den andra rutan uppifrån och ber dig göra en kontroll; den piper också om ”Pip vid larm” är markerad. Klicka på den blinkande rutan eller vänta på den automatiska nollställningen.
 Markera ”Ta fram fönstret vid larm” för att då lägga fönstret framför alla andra.
 Skriv antalet minuter mellan kontrollerna i fältet bredvid ”Minuter till larm” (standard 30; med decimalpunkt: 0.5).
 Skriv hur många gånger den andra rutan ska blinka och pipa i fältet bredvid ”Signaler till nollställning” (standard 20).
@@ -96,7 +96,7 @@ Många webbplatser förklarar vad en klardröm är och hur man får en; sök på
     <message>
         <source>Only for me (no administrator rights needed)</source>
         <extracomment>A radio button of about 420 x 20 px.</extracomment>
-        <translation>Bara för mig (kräver inga administratörsbehörigheter)</translation>
+        <translation>Bara för mig (kräver ingen administratörsbehörighet)</translation>
     </message>
     <message>
         <source>For all users of this computer (needs administrator rights)</source>
@@ -116,12 +116,12 @@ Många webbplatser förklarar vad en klardröm är och hur man får en; sök på
     <message>
         <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights.</extracomment>
-        <translation>Installation för alla användare kräver en administratörs medgivande, och det gavs inte.</translation>
+        <translation>Installation för alla användare kräver en administratörs medgivande, vilket inte gavs.</translation>
     </message>
     <message>
         <source>Removing Wakeprober for all users needs an administrator&apos;s consent, which was not given.</source>
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights, asked for before the installation for all users is removed (by the setup or the uninstaller).</extracomment>
-        <translation>Att ta bort Wakeprober för alla användare kräver en administratörs medgivande, och det gavs inte.</translation>
+        <translation>Att ta bort Wakeprober för alla användare kräver en administratörs medgivande, vilket inte gavs.</translation>
     </message>
     <message>
         <source>Windows could not run this program with administrator rights: %1</source>
@@ -144,12 +144,12 @@ Många webbplatser förklarar vad en klardröm är och hur man får en; sök på
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Starta kontroll</translation>
+        <translation>Starta kontroller</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Stoppa kontroll</translation>
+        <translation>Pausa kontroller</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>

@@ -47,11 +47,11 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober gün içinde, belirlediğiniz aralıklarla rüya görüp görmediğinizi kontrol etmenizi hatırlatır. Bu alışkanlık uykunuza da geçer ve bilinçli rüya görmenize yardımcı olur.
-Zamanlayıcıyı başlatmak için sol üstteki “Kontrolü başlat” kutusuna tıklayın; duraklatmak için yeniden, bu kez “Kontrolü duraklat” kutusuna tıklayın.
+Zamanlayıcıyı başlatmak için sol üstteki “Geri sayımı başlat” kutusuna tıklayın; duraklatmak için yeniden, bu kez “Geri sayımı duraklat” kutusuna tıklayın.
 Süre dolunca ikinci kutu yanıp söner ve kontrol yapmanızı ister; “Alarmda bip sesi” işaretliyse bip sesi de çıkarır. Yanıp sönen kutuya tıklayın ya da otomatik sıfırlamayı bekleyin.
 “Alarmda pencereyi öne getir” işaretliyse pencere o anda diğer tüm pencerelerin önüne gelir.
-İki kontrol arasındaki dakikayı “Alarm aralığı (dakika)” yanındaki alana yazın (varsayılan 30; ondalık için nokta: 0.5).
-İkinci kutunun kaç kez yanıp sönüp bip sesi çıkaracağını “Sıfırlama öncesi sinyal” yanındaki alana yazın (varsayılan 20).
+İki kontrol arasındaki dakika sayısını “Kontrol aralığı (dakika)” yanındaki alana yazın (varsayılan 30; ondalık için nokta: 0.5).
+İkinci kutunun kaç kez yanıp sönüp bip sesi çıkaracağını “Kaç sinyalde sıfırlansın” yanındaki alana yazın (varsayılan 20).
 Programı kapatmak için “Çıkış” düğmesine tıklayın.
 Lütfen hataları ve önerilerinizi projenin sorun izleyicisi üzerinden bildirin.</translation>
     </message>
@@ -60,7 +60,7 @@ Lütfen hataları ve önerilerinizi projenin sorun izleyicisi üzerinden bildiri
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>Bilinçli Rüya İpuçları:
-Birçok web sitesi bilinçli rüyanın ne olduğunu ve nasıl görüleceğini anlatır; bunları bulmak için web&apos;de “bilinçli rüya” araması yapın. Başlıca yöntemlerden biri, gün içinde sık sık rüya görüp görmediğinizi kontrol etmektir; örneğin zamanın düzgün akıp akmadığını, çünkü rüyada akmaz: saate bakın, birkaç saniye bekleyin ve yeniden bakın.</translation>
+Birçok web sitesi bilinçli rüyanın ne olduğunu ve nasıl görüleceğini anlatır; bunları bulmak için web&apos;de “bilinçli rüya” araması yapın. Başlıca yöntemlerden biri, gün içinde sık sık rüya görüp görmediğinizi kontrol etmektir; örneğin zamanın düzgün akıp akmadığını kontrol edin, çünkü rüyada düzgün akmaz: saate bakın, birkaç saniye bekleyin ve yeniden bakın.</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>
@@ -131,7 +131,7 @@ Birçok web sitesi bilinçli rüyanın ne olduğunu ve nasıl görüleceğini an
     <message>
         <source>Wakeprober is installed in %1. This installation replaces it.</source>
         <extracomment>A label of about 420 x 40 px on the setup&apos;s page of choices. %1 is a folder.</extracomment>
-        <translation>Wakeprober %1 konumunda kurulu. Bu kurulum onun yerini alır.</translation>
+        <translation>Wakeprober %1 konumunda kurulu. Bu kurulum mevcut kurulumun yerini alacak.</translation>
     </message>
 </context>
 <context>
@@ -144,12 +144,12 @@ Birçok web sitesi bilinçli rüyanın ne olduğunu ve nasıl görüleceğini an
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Kontrolü başlat</translation>
+        <translation>Geri sayımı başlat</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Kontrolü duraklat</translation>
+        <translation>Geri sayımı duraklat</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>
@@ -159,12 +159,12 @@ Birçok web sitesi bilinçli rüyanın ne olduğunu ve nasıl görüleceğini an
     <message>
         <source>Minutes till timer triggers</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>Alarm aralığı (dakika)</translation>
+        <translation>Kontrol aralığı (dakika)</translation>
     </message>
     <message>
         <source>Flashes/Beeps till auto reset</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>Sıfırlama öncesi sinyal</translation>
+        <translation>Kaç sinyalde sıfırlansın</translation>
     </message>
     <message>
         <source>Interval or limit too large</source>

@@ -11,7 +11,7 @@
     <message>
         <source>Reminds you at intervals to check whether you are dreaming</source>
         <extracomment>The desktop entry&apos;s Comment, shown as a tooltip in menus: one short sentence.</extracomment>
-        <translation>Час від часу нагадує перевірити, чи це не сон</translation>
+        <translation>Регулярно нагадує перевірити, чи це не сон</translation>
     </message>
     <message>
         <source>lucid;dream;reality check;reminder;timer;</source>
@@ -46,14 +46,14 @@ Type how many times it flashes and beeps in the box next to &quot;Flashes/Beeps 
 Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
-        <translation>Wakeprober удень через задані вами інтервали нагадує перевірити, чи це не сон. Звичка переходить у сон і допомагає бачити усвідомлені сновидіння.
-Клацніть поле вгорі ліворуч, «Почати перевірку», щоб запустити таймер; клацніть його знову, тепер «Зупинити перевірку», щоб призупинити таймер.
+        <translation>Wakeprober удень через задані вами інтервали нагадує перевірити, чи це не сон. Ця звичка переноситься у сни й допомагає бачити усвідомлені сновидіння.
+Клацніть поле вгорі ліворуч, «Почати відлік», щоб запустити таймер; клацніть його знову, тепер «Пауза», щоб призупинити таймер.
 Коли час мине, друге поле почне блимати й запропонує зробити перевірку; якщо позначено «Звук за таймером», пролунає й звук. Клацніть поле, що блимає, або дочекайтеся автоматичного скидання.
-Позначте «Вікно на передній план за таймером», щоб тоді вікно виходило перед усіма іншими.
+Позначте «Вікно на передній план за таймером», щоб за таймером вікно виходило перед усіма іншими.
 Введіть кількість хвилин між перевірками в полі поруч із «Хвилин до перевірки» (типово 30; дробову частину — через крапку: 0.5).
 Введіть, скільки разів блимати й звучати, у полі поруч із «Сигналів до скидання» (типово 20).
 Клацніть «Вийти», щоб закрити програму.
-Повідомлення про помилки та пропозиції надсилайте через трекер задач проєкту.</translation>
+Про помилки та пропозиції пишіть у трекері задач проєкту.</translation>
     </message>
     <message>
         <source>Lucid Deam Tips:
@@ -87,7 +87,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Choose Installation Options</source>
         <extracomment>The title of the setup&apos;s page of choices, in the style of NSIS&apos;s own page titles.</extracomment>
-        <translation>Виберіть параметри встановлення</translation>
+        <translation>Вибір параметрів встановлення</translation>
     </message>
     <message>
         <source>Choose who can use Wakeprober and whether it starts by itself.</source>
@@ -102,7 +102,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>For all users of this computer (needs administrator rights)</source>
         <extracomment>A radio button of about 420 x 20 px.</extracomment>
-        <translation>Для всіх користувачів (потрібні права адміністратора)</translation>
+        <translation>Для всіх користувачів цього комп’ютера (потрібні права адміністратора)</translation>
     </message>
     <message>
         <source>Start Wakeprober at sign-in</source>
@@ -117,12 +117,12 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights.</extracomment>
-        <translation>Для встановлення для всіх користувачів потрібна згода адміністратора, але її не надано.</translation>
+        <translation>Встановлення для всіх користувачів потребує згоди адміністратора, але її не надано.</translation>
     </message>
     <message>
         <source>Removing Wakeprober for all users needs an administrator&apos;s consent, which was not given.</source>
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights, asked for before the installation for all users is removed (by the setup or the uninstaller).</extracomment>
-        <translation>Для видалення Wakeprober для всіх користувачів потрібна згода адміністратора, але її не надано.</translation>
+        <translation>Видалення Wakeprober для всіх користувачів потребує згоди адміністратора, але її не надано.</translation>
     </message>
     <message>
         <source>Windows could not run this program with administrator rights: %1</source>
@@ -140,18 +140,19 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Do wakeprobe. Click to reset timer</source>
         <extracomment>The flashing prompt box&apos;s caption: wraps in about 55 x 62 px, four short lines.</extracomment>
-        <translatorcomment>Short for &quot;Час перевірки! Клацніть, щоб скинути&quot;, which does not fit the box at English&apos;s font size.</translatorcomment>
-        <translation>Перевірка! Клацніть, щоб скинути</translation>
+        <translatorcomment>Short for &quot;Час перевірити! Клацніть, щоб скинути&quot;, which does not fit the box at English&apos;s font size.</translatorcomment>
+        <translation>Перевірте! Клацніть, щоб скинути</translation>
     </message>
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Почати перевірку</translation>
+        <translation>Почати відлік</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Зупинити перевірку</translation>
+        <translatorcomment>What the click does, pausing: &quot;Призупинити відлік&quot; does not fit the box at English&apos;s font size.</translatorcomment>
+        <translation>Пауза</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>

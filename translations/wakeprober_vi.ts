@@ -47,8 +47,8 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Trong ngày, cứ sau mỗi khoảng thời gian bạn đặt, Wakeprober lại nhắc bạn kiểm tra xem mình có đang mơ không. Thói quen này theo bạn vào giấc ngủ và giúp bạn có những giấc mơ sáng suốt.
-Bấm vào ô “Bắt đầu kiểm tra” ở góc trên bên trái để chạy bộ hẹn giờ; bấm lần nữa vào ô đó, lúc này là “Dừng kiểm tra”, để tạm dừng.
-Khi hết giờ, ô thứ hai nhấp nháy và nhắc bạn kiểm tra; ô đó cũng kêu bíp nếu đã đánh dấu “Kêu bíp khi hết giờ”. Bấm vào ô đang nhấp nháy, hoặc chờ tự động đặt lại.
+Bấm vào ô “Bắt đầu đếm ngược” ở góc trên bên trái để chạy bộ hẹn giờ; bấm lần nữa vào ô đó, lúc này là “Tạm dừng đếm ngược”, để tạm dừng.
+Khi hết giờ, ô thứ hai từ trên xuống nhấp nháy và nhắc bạn kiểm tra; chương trình cũng kêu bíp nếu đã đánh dấu “Kêu bíp khi hết giờ”. Bấm vào ô đang nhấp nháy, hoặc chờ tự động đặt lại.
 Đánh dấu “Đưa cửa sổ lên trên khi hết giờ” để khi đó cửa sổ hiện lên trên mọi cửa sổ khác.
 Nhập số phút giữa hai lần kiểm tra vào ô cạnh “Số phút đến khi hết giờ” (mặc định 30; dùng dấu chấm thập phân: 0.5).
 Nhập số lần nhấp nháy và kêu bíp vào ô cạnh “Số lần báo đến khi đặt lại” (mặc định 20).
@@ -91,7 +91,7 @@ Nhiều trang web giải thích giấc mơ sáng suốt là gì và làm sao đ�
     <message>
         <source>Choose who can use Wakeprober and whether it starts by itself.</source>
         <extracomment>Below that title: one short sentence.</extracomment>
-        <translation>Chọn người có thể dùng Wakeprober và Wakeprober có tự khởi động hay không.</translation>
+        <translation>Chọn ai có thể dùng Wakeprober và chương trình có tự khởi động hay không.</translation>
     </message>
     <message>
         <source>Only for me (no administrator rights needed)</source>
@@ -116,17 +116,17 @@ Nhiều trang web giải thích giấc mơ sáng suốt là gì và làm sao đ�
     <message>
         <source>Installing for all users needs an administrator&apos;s consent, which was not given.</source>
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights.</extracomment>
-        <translation>Cài đặt cho mọi người dùng cần quản trị viên cho phép, nhưng chưa được cho phép.</translation>
+        <translation>Việc cài đặt cho mọi người dùng cần được quản trị viên cho phép, nhưng đã không được cho phép.</translation>
     </message>
     <message>
         <source>Removing Wakeprober for all users needs an administrator&apos;s consent, which was not given.</source>
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights, asked for before the installation for all users is removed (by the setup or the uninstaller).</extracomment>
-        <translation>Gỡ Wakeprober cho mọi người dùng cần quản trị viên cho phép, nhưng chưa được cho phép.</translation>
+        <translation>Việc gỡ bỏ Wakeprober cho mọi người dùng cần được quản trị viên cho phép, nhưng đã không được cho phép.</translation>
     </message>
     <message>
         <source>Windows could not run this program with administrator rights: %1</source>
         <extracomment>A message box when Windows could not start the setup or the uninstaller with administrator rights, for a reason other than a refusal. %1 is Windows&apos; own description of the error and its number.</extracomment>
-        <translation>Windows không thể chạy chương trình này với quyền quản trị viên: %1</translation>
+        <translation>Windows không thể chạy chương trình này với quyền quản trị: %1</translation>
     </message>
     <message>
         <source>Wakeprober is installed in %1. This installation replaces it.</source>
@@ -144,12 +144,12 @@ Nhiều trang web giải thích giấc mơ sáng suốt là gì và làm sao đ�
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Bắt đầu kiểm tra</translation>
+        <translation>Bắt đầu đếm ngược</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>Dừng kiểm tra</translation>
+        <translation>Tạm dừng đếm ngược</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>

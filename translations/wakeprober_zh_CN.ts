@@ -6,7 +6,7 @@
     <message>
         <source>Reality-Check Reminder</source>
         <extracomment>The desktop entry&apos;s GenericName: what the program is, in two or three words.</extracomment>
-        <translation>现实检验提醒器</translation>
+        <translation>现实检验提醒工具</translation>
     </message>
     <message>
         <source>Reminds you at intervals to check whether you are dreaming</source>
@@ -47,11 +47,11 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober 会在白天按你设定的间隔提醒你检验自己是否在做梦。养成习惯后，这种检验会延续到睡梦中，帮助你做清醒梦。
-点击左上角的“开始检验”方框启动计时器；再次点击（此时显示“停止检验”）即可暂停。
+点击左上角的“开始倒计时”方框启动计时器；再次点击（此时显示“暂停倒计时”）即可暂停。
 时间到后，从上往下第二个方框会闪烁，提示你进行检验；若勾选了“蜂鸣提醒”，还会发出蜂鸣声。点击闪烁的方框，或等待自动重置。
-勾选“提醒时弹出窗口”后，提醒时窗口会显示在所有其他窗口的前面。
+勾选“提醒时窗口前置”后，提醒时窗口会显示在所有其他窗口的前面。
 在“间隔（分钟）”旁的输入框中输入两次检验之间的分钟数（默认 30；请用半角数字和小数点，如 0.5）。
-在“提示次数”旁的输入框中输入闪烁和蜂鸣多少次后自动重置（默认 20）。
+在“闪烁次数上限”旁的输入框中输入闪烁和蜂鸣多少次后自动重置（默认 20）。
 点击“退出”关闭程序。
 如发现问题或有建议，请通过本项目的问题跟踪系统反馈。</translation>
     </message>
@@ -121,7 +121,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Removing Wakeprober for all users needs an administrator&apos;s consent, which was not given.</source>
         <extracomment>A message box, after the user refused Windows&apos; request for administrator rights, asked for before the installation for all users is removed (by the setup or the uninstaller).</extracomment>
-        <translation>为所有用户删除 Wakeprober 需要管理员同意，但未获同意。</translation>
+        <translation>为所有用户卸载 Wakeprober 需要管理员同意，但未获同意。</translation>
     </message>
     <message>
         <source>Windows could not run this program with administrator rights: %1</source>
@@ -144,12 +144,12 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>开始检验</translation>
+        <translation>开始倒计时</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>停止检验</translation>
+        <translation>暂停倒计时</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>
@@ -164,7 +164,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Flashes/Beeps till auto reset</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>提示次数</translation>
+        <translation>闪烁次数上限</translation>
     </message>
     <message>
         <source>Interval or limit too large</source>
@@ -189,7 +189,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>提醒时弹出窗口</translation>
+        <translation>提醒时窗口前置</translation>
     </message>
     <message>
         <source>Help</source>

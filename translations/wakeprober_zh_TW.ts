@@ -47,11 +47,11 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober 會在白天依您設定的間隔，提醒您檢驗自己是否在做夢。養成習慣後，這種檢驗會延續到睡夢中，幫助您做清醒夢。
-按一下左上角的「開始檢驗」方塊即可啟動計時器；再按一下（此時顯示「停止檢驗」）即可暫停。
+按一下左上角的「開始倒數」方塊即可啟動計時器；再按一下（此時顯示「暫停倒數」）即可暫停。
 時間到時，由上往下第二個方塊會閃爍，提示您進行檢驗；若勾選「嗶聲提醒」，還會發出嗶聲。按一下閃爍的方塊，或等待自動重設。
-勾選「提醒時彈出視窗」後，提醒時視窗會顯示在所有其他視窗前面。
+勾選「提醒時視窗移至最前」後，提醒時視窗會顯示在所有其他視窗前面。
 在「間隔（分鐘）」旁的欄位輸入兩次檢驗之間的分鐘數（預設 30；請用半形數字和小數點，如 0.5）。
-在「提示次數」旁的欄位輸入閃爍和嗶聲幾次後自動重設（預設 20）。
+在「閃爍次數上限」旁的欄位輸入閃爍和嗶聲幾次後自動重設（預設 20）。
 按一下「結束」即可關閉程式。
 如發現問題或有建議，請透過本專案的問題追蹤系統回報。</translation>
     </message>
@@ -144,12 +144,12 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Start Wakeprobe</source>
         <extracomment>The start box&apos;s caption while paused: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>開始檢驗</translation>
+        <translation>開始倒數</translation>
     </message>
     <message>
         <source>Stop Wakeprobe</source>
         <extracomment>The start box&apos;s caption while running: wraps in about 55 x 70 px, three short lines.</extracomment>
-        <translation>停止檢驗</translation>
+        <translation>暫停倒數</translation>
     </message>
     <message>
         <source>Seconds to next Check </source>
@@ -164,7 +164,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Flashes/Beeps till auto reset</source>
         <extracomment>A text box&apos;s caption: wraps in about 73 x 33 px, two short lines.</extracomment>
-        <translation>提示次數</translation>
+        <translation>閃爍次數上限</translation>
     </message>
     <message>
         <source>Interval or limit too large</source>
@@ -189,7 +189,7 @@ Many web sites explain what a lucid dream is and how to have one; search the web
     <message>
         <source>Window to front when timer triggers</source>
         <extracomment>A check box caption: wraps in about 55 x 54 px, three short lines at most.</extracomment>
-        <translation>提醒時彈出視窗</translation>
+        <translation>提醒時視窗移至最前</translation>
     </message>
     <message>
         <source>Help</source>
