@@ -18,7 +18,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "translations"))
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "ui", "win32"))
 from catalogues import all_catalogues  # noqa: E402
-from wine_checks import (SCOPES, close, install, keep_wine_running, newest_setup,  # noqa: E402
+from wine_checks import (SCOPES, close, install, keep_wine_running, newest_setup, run,  # noqa: E402
                          shortcut_target, start, uninstall_entry, uninstalled, windows_to_unix,
                          wine)
 from xsession import Checks, pixel, root_windows, screenshot, wait_for, window_property  # noqa: E402,E501
@@ -59,8 +59,7 @@ def installations():
     earlier setup's key is there, the scopes' folders that are, and the targets of the
     Start-menu and the sign-in shortcuts anywhere in either scope's Start menu."""
     hives = [hive for hive in ("HKCU", "HKLM") if uninstall_entry(hive)]
-    earlier = subprocess.run(["wine", "reg", "query", EARLIER_KEY],
-                             capture_output=True).returncode == 0
+    earlier = run(["wine", "reg", "query", EARLIER_KEY]).returncode == 0
     folders = [f for _, _, f, _ in SCOPES if os.path.exists(windows_to_unix(f))]
     links = sorted(sum((glob.glob(os.path.join(windows_to_unix(programs), "**", "Wakeprober.lnk"),
                                   recursive=True) for _, _, _, programs in SCOPES), []))
@@ -91,11 +90,11 @@ def one_installation(check, setups):
         what = "%s, then %s%s" % (
             " ".join(["the earlier setup" if first == earlier else "the setup", *before]),
             " ".join(["the setup", *switches]), " restarted elevated" if env else "")
-        subprocess.run(["wine", first, "/S", *before], capture_output=True)
+        run(["wine", first, "/S", *before])
         first_hive = "HKLM" if first == earlier or "/AllUsers" in before else "HKCU"
         check(installations()[0] == [first_hive], "%s: first installed in %s" % (what, first_hive))
-        status = subprocess.run(["wine", second, "/S", *switches], capture_output=True,
-                                env={**os.environ, **env}).returncode
+        status = run(["wine", second, "/S", *switches],
+                     env={**os.environ, **env}).returncode
         exe = folder + "\\wakeprober.exe"
         found = installations()
         wanted = ([hive], False, [folder], [exe], [exe] if start else [])
@@ -117,8 +116,8 @@ def elevation_failures(check, variant, outdir):
         if before:
             install(variant, *before)
         state = installations()
-        status = subprocess.run(["wine", variant, "/S", *switches], capture_output=True,
-                                env={**os.environ, "WAKEPROBER_TEST_ELEVATION": error}).returncode
+        status = run(["wine", variant, "/S", *switches],
+                     env={**os.environ, "WAKEPROBER_TEST_ELEVATION": error}).returncode
         after = installations()
         check(status == wanted and after == state, "error %s, %s over %r: status %d, %s"
               % (error, " ".join(switches), before, status,
@@ -240,7 +239,7 @@ def setup_languages(check, build, setup, outdir):
 
 def main(build, outdir):
     check = Checks()
-    subprocess.run(["wineboot", "-i"], check=True, capture_output=True)
+    run(["wineboot", "-i"], check=True)
     # Once what the prefix's start left running has ended: a program started
     # meanwhile may be ended with it.
     subprocess.run(["wineserver", "-w"])

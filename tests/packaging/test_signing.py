@@ -20,7 +20,7 @@ import zipfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "ui", "win32"))
-from wine_checks import (PROFILE, ROOT, install, keep_wine_running, newest_setup,  # noqa: E402
+from wine_checks import (PROFILE, ROOT, install, keep_wine_running, newest_setup, run,  # noqa: E402
                          uninstalled, windows_to_unix)
 from xsession import Checks  # noqa: E402
 
@@ -232,7 +232,7 @@ def token(check, build, work, cert, key):
 
 def main(build):
     check = Checks()
-    subprocess.run(["wineboot", "-i"], check=True, capture_output=True)
+    run(["wineboot", "-i"], check=True)
     # Once what the prefix's start left running has ended: a program started
     # meanwhile may be ended with it.
     subprocess.run(["wineserver", "-w"])

@@ -14,7 +14,7 @@ import sys
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "e2e"))
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "translations"))
 from catalogues import all_catalogues  # noqa: E402
-from wine_checks import start, wine  # noqa: E402
+from wine_checks import run, start, wine  # noqa: E402
 from xsession import (EXIT, HELP, Bells, Checks, click, client_named,  # noqa: E402
                       client_stacking, pixel, screenshot, wait_for, window_property, wm_state)
 
@@ -43,18 +43,18 @@ def high_contrast(check):
     drive(check, "contrast")
     for scheme in HIGH_CONTRAST.values():
         for name, rgb in scheme.items():
-            subprocess.run(["wine", "reg", "add", colours, "/v", name, "/t", "REG_SZ", "/d", rgb,
-                            "/f"], check=True, capture_output=True)
+            run(["wine", "reg", "add", colours, "/v", name, "/t", "REG_SZ", "/d", rgb,
+                 "/f"], check=True)
         subprocess.run(["wineserver", "-w"], check=True)
         drive(check, "contrast")
     for name in HIGH_CONTRAST["black"]:
-        subprocess.run(["wine", "reg", "delete", colours, "/v", name, "/f"], capture_output=True)
+        run(["wine", "reg", "delete", colours, "/v", name, "/f"])
     subprocess.run(["wineserver", "-w"], check=True)
 
 
 def set_dpi(dpi):
-    subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
-                    "REG_DWORD", "/d", str(dpi), "/f"], check=True, capture_output=True)
+    run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
+         "REG_DWORD", "/d", str(dpi), "/f"], check=True)
     subprocess.run(["wineserver", "-w"], check=True)  # the setting applies to new sessions
 
 
@@ -67,9 +67,8 @@ WINDOWS_FACES = {"Yu Gothic UI": "Noto Sans CJK JP", "Malgun Gothic": "Noto Sans
 
 def stand_in_fonts():
     for face, stand_in in WINDOWS_FACES.items():
-        subprocess.run(["wine", "reg", "add", r"HKCU\Software\Wine\Fonts\Replacements", "/v",
-                        face, "/t", "REG_SZ", "/d", stand_in, "/f"], check=True,
-                       capture_output=True)
+        run(["wine", "reg", "add", r"HKCU\Software\Wine\Fonts\Replacements", "/v",
+             face, "/t", "REG_SZ", "/d", stand_in, "/f"], check=True)
 
 
 def other_window(wid):
@@ -199,7 +198,7 @@ def main(build, bellwatch, outdir):
     exe = os.path.join(build, "ui", "win32", "wakeprober.exe")
     DRIVER = os.path.join(build, "tests", "ui", "win32", "driver.exe")
     imports(check, exe)
-    subprocess.run(["wineboot", "-i"], check=True, capture_output=True)
+    run(["wineboot", "-i"], check=True)
     stand_in_fonts()
 
     bells = Bells(bellwatch)

@@ -9,6 +9,7 @@ import re
 import struct
 import subprocess
 import sys
+import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "e2e"))
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "translations"))
@@ -30,6 +31,22 @@ def wine(*args, **kwargs):
     return subprocess.Popen(["wine", *args], stderr=subprocess.DEVNULL, **kwargs)
 
 
+def run(args, check=False, text=False, env=None):
+    """subprocess.run for a Wine command, its output kept in files. Wine starts its
+    desktop and services for whichever command first needs them, and they keep that
+    command's output open as long as they run: read through a pipe, it never ends."""
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        status = subprocess.run(args, stdout=out, stderr=err, env=env).returncode
+        out.seek(0)
+        err.seek(0)
+        stdout, stderr = out.read(), err.read()
+    if text:
+        stdout, stderr = stdout.decode(errors="replace"), stderr.decode(errors="replace")
+    if check and status:
+        raise subprocess.CalledProcessError(status, args, stdout, stderr)
+    return subprocess.CompletedProcess(args, status, stdout, stderr)
+
+
 def start(exe):
     program = wine(exe)
     wid = wait_for(lambda: client_named("Wakeprober"), 30, 0.05)
@@ -48,8 +65,8 @@ def windows_to_unix(path):
 
 def uninstall_entry(hive):
     """The values of the setup's uninstall entry in a hive, {} if there is none."""
-    out = subprocess.run(["wine", "reg", "query", hive + "\\" + UNINSTALL], capture_output=True,
-                         text=True).stdout
+    out = run(["wine", "reg", "query", hive + "\\" + UNINSTALL],
+              text=True).stdout
     return dict(re.findall(r"^ +(\S+) +REG_\w+ +(.*?)\r?$", out, re.M))
 
 
@@ -70,7 +87,7 @@ def shortcut_target(path):
 
 
 def install(setup, *switches):
-    return subprocess.run(["wine", setup, "/S", *switches], capture_output=True).returncode
+    return run(["wine", setup, "/S", *switches]).returncode
 
 
 def uninstalled(hive, folder, programs):
@@ -78,8 +95,8 @@ def uninstalled(hive, folder, programs):
     The uninstaller copies itself away and runs from there: wait for its work."""
     if not os.path.exists(windows_to_unix(folder + "\\Uninstall.exe")):
         return False  # Wine would wait for a click on its error message
-    subprocess.run(["wine", "start", "/wait", "/unix",
-                    windows_to_unix(folder + "\\Uninstall.exe"), "/S"], capture_output=True)
+    run(["wine", "start", "/wait", "/unix",
+         windows_to_unix(folder + "\\Uninstall.exe"), "/S"])
     traces = [windows_to_unix(folder), windows_to_unix(programs + "\\Wakeprober.lnk"),
               windows_to_unix(programs + "\\StartUp\\Wakeprober.lnk")]
     return wait_for(lambda: not any(map(os.path.exists, traces)) and not uninstall_entry(hive),
