@@ -47,8 +47,8 @@ Click Exit to close the program.
 Please report faults and send suggestions through the project&apos;s issue tracker.</source>
         <extracomment>The help window&apos;s instructions: about 417 x 193 px. Keep the line breaks between the points, and quote the captions as the main window shows them. Say that numbers take a decimal point (0.5), not a comma.</extracomment>
         <translation>Wakeprober le recuerda durante el día, en los intervalos que elija, que compruebe si está soñando. El hábito pasa a sus sueños y le ayuda a tener sueños lúcidos.
-Haga clic en la casilla de arriba a la izquierda, «Iniciar cuenta atrás», para iniciar el temporizador; haga clic de nuevo, ahora en «Pausar cuenta atrás», para pausarlo.
-Al acabarse el tiempo, el segundo recuadro parpadea y le pide hacer la prueba; también pita si está marcada «Pitido al avisar». Haga clic en el recuadro que parpadea o espere a que el temporizador se ponga a cero automáticamente.
+Haga clic en la casilla de arriba a la izquierda, «Iniciar cuenta atrás», para iniciarla, y de nuevo, ya en «Pausar cuenta atrás», para pausarla.
+Al acabarse el tiempo, el segundo recuadro parpadea y le pide hacer la prueba; también pita si está marcada «Pitido al avisar». Haga clic en el recuadro o espere a que el temporizador se ponga a cero solo.
 Marque «Ventana al frente al avisar» para que, al avisar, la ventana pase delante de todas las demás.
 Escriba los minutos entre pruebas junto a «Minutos hasta avisar» (predeterminado: 30; con punto decimal: 0.5).
 Escriba cuántas veces parpadea y pita junto a «Señales hasta poner a cero» (predeterminado: 20).
