@@ -17,8 +17,8 @@ import time
 
 import pyatspi
 
-from xsession import (CHECK2, TEXT2, Checks, Program, click, client_named, client_stacking,
-                      root_windows, wait_for, window_property, wm_state)
+from xsession import (CHECK2, TEXT2, Checks, Program, active_window, click, client_named,
+                      client_stacking, root_windows, wait_for, window_property, wm_state)
 
 CHECK4 = (48, 284)
 PREFIX = "Seconds to next Check "
@@ -86,10 +86,6 @@ def iconic(wid):
     out = subprocess.run(["xprop", "-id", str(wid), "WM_STATE"], capture_output=True,
                          text=True).stdout
     return "Iconic" in out
-
-
-def active_window():
-    return (root_windows("_NET_ACTIVE_WINDOW") or [None])[0]
 
 
 def demands_attention(wid):

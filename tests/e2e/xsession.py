@@ -73,8 +73,17 @@ def click(wid, point):
     run("xdotool", "mousemove", "1000", "700")  # away, so no tooltip covers anything
 
 
+def active_window():
+    return (root_windows("_NET_ACTIVE_WINDOW") or [None])[0]
+
+
 def type_into(wid, point, text):
     click(wid, point)
+    # The window manager gives the focus after the click, in its own time (seconds
+    # for mutter on a busy machine); keys sent before then would go to the window
+    # that had it.
+    if not wait_for(lambda: active_window() == wid, 20):
+        raise RuntimeError("window %d did not take the focus at a click" % wid)
     run("xdotool", "key", "ctrl+a")
     run("xdotool", "type", "--delay", "20", text)
 
