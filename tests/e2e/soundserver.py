@@ -10,6 +10,7 @@ desktop's own server is used or touched."""
 import os
 import shutil
 import signal
+import socket
 import subprocess
 import tempfile
 import time
@@ -32,6 +33,15 @@ WIREPLUMBER_CONFIG = {
 
 def pipewire_installed():
     return all(shutil.which(p) for p in ("pipewire", "pipewire-pulse", "wireplumber"))
+
+
+def _listening(path):
+    with socket.socket(socket.AF_UNIX) as s:
+        try:
+            s.connect(path)
+            return True
+        except OSError:
+            return False
 
 
 def _pactl(*args):
@@ -75,7 +85,8 @@ class SoundServer:
     def start(self, timeout=10):
         if self.pipewire:
             self._spawn("pipewire")
-            self._wait(lambda: os.path.exists(os.path.join(self.dir, "pipewire-0")), timeout)
+            # Listening, not merely there: a killed server leaves its socket file behind.
+            self._wait(lambda: _listening(os.path.join(self.dir, "pipewire-0")), timeout)
             self._spawn("wireplumber")
             self.server = self._spawn("pipewire-pulse")
             self._wait(lambda: _pactl("info").returncode == 0, timeout)
