@@ -18,6 +18,11 @@
 #        MIRROR=URI scripts/test-fresh.sh RELEASE   to name the archive yourself
 #        COMMAND='ctest ...' scripts/test-fresh.sh RELEASE   to run another
 #        command than scripts/test.sh, after the installation (to try a part)
+#        DESKTOP='pipewire-pulse ...' scripts/test-fresh.sh RELEASE   to have
+#        those packages on the system first, as a contributor's desktop has
+#        them (the test command must then add no second sound server)
+# After a passing test command, this version's package is installed and the
+# package check run again: it must pass with this very version installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -83,6 +88,11 @@ mount_in /dev --bind /dev
 mount_in /dev/pts --bind /dev/pts
 mount_in /dev/shm -t tmpfs tmpfs
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+if [ -n "${DESKTOP:-}" ]; then
+    echo "== the desktop's packages: $DESKTOP"
+    chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive \
+        sh -c "apt-get update -qq && apt-get install -y -qq --no-install-recommends $DESKTOP" >/dev/null
+fi
 
 git clone --quiet "$PWD" "$root/root/wakeprober"
 
@@ -166,6 +176,14 @@ if [ -n "$locales" ]; then
     failed=true
 fi
 scripted=$({ grep '^/etc/' <<<"$early" || true; } | unowned | wc -l)
+# One sound server: none of the other kind beside the one the system has.
+servers() { grep -xE 'pulseaudio|pipewire-pulse' || true; }
+had=$(awk '{sub(/:.*/, "", $2); print $2}' "$root.before.packages" | servers)
+second=$(echo "$added" | servers)
+if [ -n "$had" ] && [ -n "$second" ]; then
+    printf '%s: installed %s beside the system'"'"'s %s\n' "$0" "$second" "$had" >&2
+    failed=true
+fi
 if [ "$status" -ne 0 ]; then
     if $failed; then
         echo "== and it changed the machine beyond its packages" >&2
@@ -178,6 +196,13 @@ fi
 if $failed; then
     echo "== the test command passed on a fresh $release but changed the machine beyond its packages" >&2
     exit 1
+fi
+if [ -z "${COMMAND:-}" ]; then
+    echo "== the package check again, with this version installed"
+    in_root 'DEBIAN_FRONTEND=noninteractive apt-get install -y -qq ./build/release/wakeprober_*.deb >/dev/null && scripts/test-package.sh >/dev/null' || {
+        echo "== the package check failed with this version installed" >&2
+        exit 1
+    }
 fi
 echo "== the test command installed $(wc -w <<<"$added") packages ($(LC_ALL=C comm -12 <(echo "$added" | LC_ALL=C sort -u) <(echo "$listed") | wc -l) of them listed by install-deps.sh, the others their dependencies; their maintainer scripts wrote $scripted files of /etc) and changed nothing else"
 echo "== passed on a fresh $release with Qt $(chroot "$root" dpkg-query -W -f='${Version}' qt6-base-dev) in $((took / 60)) min $((took % 60)) s"
