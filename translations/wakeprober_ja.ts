@@ -60,7 +60,7 @@ Please report faults and send suggestions through the project&apos;s issue track
 Many web sites explain what a lucid dream is and how to have one; search the web for lucid dreaming to find them. One of the main methods is to check often during the day whether you are dreaming, for example whether time runs in a straight line, which it does not in a dream: look at the time, wait a couple of seconds, and look again.</source>
         <extracomment>The help window&apos;s tips, about 417 x 81 px: a heading, a line break, one paragraph.</extracomment>
         <translation>明晰夢のヒント：
-明晰夢とその見方を解説するサイトは多く、「明晰夢」で検索すると見つかります。主な方法の一つは、日中に何度も、夢でないか確かめることです。たとえば、時間が普通に流れているかを確かめます(夢の中ではそうなりません)。時計を見て数秒待ち、もう一度見てみましょう。</translation>
+明晰夢とその見方を解説するサイトは多く、「明晰夢」で検索すると見つかります。主な方法の一つは、日中に何度も、夢でないか確かめることです。たとえば、時間が普通に流れているかを確かめます（夢の中ではそうなりません）。時計を見て数秒待ち、もう一度見てみましょう。</translation>
     </message>
     <message>
         <source>Wakeprober Help</source>
