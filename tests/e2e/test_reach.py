@@ -183,8 +183,12 @@ def run(check, program, other):
     check(wid is not None and other.wid is not None, "the main window and another client are mapped")
     # Side by side, so that a click on either lands on it; clear of the screen's edges,
     # where a window manager may nudge a window it places.
-    xdotool("windowmove", wid, 30, 40)
-    xdotool("windowmove", other.wid, 560, 420)
+    for window, x, y in ((wid, 30, 40), (other.wid, 560, 420)):
+        before = geometry(window)
+        xdotool("windowmove", window, x, y)
+        # A click aims at where the window is: wait until the window manager has
+        # moved it (mutter on a busy machine takes its time).
+        check(wait_for(lambda: geometry(window) != before, 10), "window %d moved" % window)
     program.start_short_cycles(limit="2", beep=False)
     typing_across_a_prompt(check, program, other)
     placed = geometry(wid)
