@@ -155,7 +155,7 @@ Muchos sitios web explican qué es un sueño lúcido y cómo tenerlo; busque «s
     <message>
         <source>Seconds to next Check </source>
         <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
-        <translation>Segundos a la prueba </translation>
+        <translation>Seg. para la prueba: </translation>
     </message>
     <message>
         <source>Minutes till timer triggers</source>

@@ -155,7 +155,7 @@ Nhiều trang web giải thích giấc mơ sáng suốt là gì và làm sao đ�
         <source>Seconds to next Check </source>
         <extracomment>Shown before the seconds left, on one line of about 160 px with &quot; 1799&quot; after it. Keep the blank at the end.</extracomment>
         <translatorcomment>The colon keeps the seconds apart: without it, &quot;lần kiểm tra 1799&quot; reads as the check numbered 1799.</translatorcomment>
-        <translation>Giây đến lần kiểm tra: </translation>
+        <translation>Kiểm tra sau (giây): </translation>
     </message>
     <message>
         <source>Minutes till timer triggers</source>
