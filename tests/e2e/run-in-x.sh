@@ -15,7 +15,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+# -noreset: otherwise the server resets whenever its last client leaves, and a
+# client still connecting at that moment is dropped; the window manager, which
+# connects while the loop below probes the server, failed to start that way.
+Xvfb -displayfd 5 -noreset -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
 x_pid=$!
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break
