@@ -5,7 +5,7 @@ of the main window as a German, a Japanese and an Arabic user see it."""
 import sys
 import time
 
-from xsession import CHECK1, HELP, TEXT2, Program, click, clients_of, screenshot, type_into, wait_for
+from xsession import CHECK1, HELP, TEXT2, Program, click, clients_of, screenshot, wait_for
 
 
 def main(binary, outdir):
@@ -16,7 +16,7 @@ def main(binary, outdir):
         helpwin = wait_for(lambda: [w for w in clients_of(program.proc.pid) if w != program.wid], 5)
         time.sleep(0.3)
         screenshot(helpwin[0], outdir + "/help-window.png")
-        type_into(program.wid, TEXT2, "0.05")
+        program.type_into(TEXT2, "0.05")
         click(program.wid, CHECK1)
         wait_for(lambda: program.text1().endswith("-1"), 8)
         screenshot(program.wid, outdir + "/prompt.png")

@@ -8,7 +8,7 @@ import sys
 
 import pyatspi
 
-from xsession import CHECK1, TEXT2, TEXT3, Checks, Program, click, paste_into
+from xsession import CHECK1, TEXT2, TEXT3, Checks, Program, click
 
 COUNTDOWN = re.compile(r"^Seconds to next Check ( \d|-\d)")
 RUNNING = re.compile(r"^Seconds to next Check  \d+$")
@@ -36,7 +36,7 @@ def main(binary):
             box = program.accessible(pyatspi.ROLE_TEXT, name)
             for what, text in HOSTILE:
                 case = "%s in the %s" % (what, field)
-                paste_into(program.wid, point, text)
+                program.paste_into(point, text)
                 held = box.queryText().getText(0, -1)
                 check(held == text, "%s: the field holds it (%d characters)" % (case, len(held)))
                 shown = program.text1()
@@ -48,7 +48,7 @@ def main(binary):
                 if not alive:
                     return check.summary()
 
-                paste_into(program.wid, point, sane)
+                program.paste_into(point, sane)
                 if program.text1() == OVERFLOW:
                     click(program.wid, CHECK1)  # the overflow paused it
                 shown = program.next_text1(program.text1()) or ""

@@ -9,8 +9,7 @@ import time
 
 from xsession import (CHECK1, CHECK2, CHECK2_SAMPLE, CHECK3, EXIT, FORM1_EXIT, HELP, TEXT2,
                       TEXT3, Bells, Checks, Program, click, client_named, client_stacking, clients_of,
-                      pixel,
-                      type_into, wait_for)
+                      pixel, wait_for)
 
 PREFIX = "Seconds to next Check "
 GREEN, WHITE = "00FF00", "FFFFFF"
@@ -56,8 +55,8 @@ def run(check, program, other, bells):
     check(program.text1() == "", "the countdown is empty at start")
     check(shows(wid, WHITE), "the prompt box is white at start")
 
-    type_into(wid, TEXT2, "0.05")
-    type_into(wid, TEXT3, "2")
+    program.type_into(TEXT2, "0.05")
+    program.type_into(TEXT3, "2")
     click(wid, CHECK3)  # beep on
     click(wid, CHECK1)  # start
     activate(other)

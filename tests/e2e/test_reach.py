@@ -18,7 +18,7 @@ import time
 import pyatspi
 
 from xsession import (CHECK2, TEXT2, Checks, Program, active_window, click, client_named,
-                      client_stacking, root_windows, wait_for, window_property, wm_state)
+                      client_stacking, wait_for, window_property, wm_state)
 
 CHECK4 = (48, 284)
 PREFIX = "Seconds to next Check "

@@ -77,26 +77,6 @@ def active_window():
     return (root_windows("_NET_ACTIVE_WINDOW") or [None])[0]
 
 
-def type_into(wid, point, text):
-    click(wid, point)
-    # The window manager gives the focus after the click, in its own time (seconds
-    # for mutter on a busy machine); keys sent before then would go to the window
-    # that had it.
-    if not wait_for(lambda: active_window() == wid, 20):
-        raise RuntimeError("window %d did not take the focus at a click" % wid)
-    run("xdotool", "key", "ctrl+a")
-    run("xdotool", "type", "--delay", "20", text)
-
-
-def paste_into(wid, point, text):
-    """Replaces a field's text through the clipboard, as a user's paste does."""
-    subprocess.run(["xclip", "-selection", "clipboard", "-t", "UTF8_STRING"],
-                   input=text.encode(), check=True)
-    click(wid, point)
-    run("xdotool", "key", "ctrl+a")
-    run("xdotool", "key", "BackSpace" if text == "" else "ctrl+v")
-
-
 def pixel(wid, point):
     """The colour at a point of the window as '#RRGGBB'; -silent rings no bell."""
     png = subprocess.run(["import", "-silent", "-window", str(wid), "png:-"], check=True,
@@ -227,10 +207,57 @@ class Program:
         """Where a point of the main window's layout is in this window."""
         return (MAIN_WIDTH - 1 - point[0], point[1]) if self.mirrored else point
 
+    def field_at(self, point):
+        """The text field under a point of the main window, found by where it is on screen."""
+        out = run("xwininfo", "-id", str(self.wid))
+        x = point[0] + int(re.search(r"Absolute upper-left X:\s+(-?\d+)", out).group(1))
+        y = point[1] + int(re.search(r"Absolute upper-left Y:\s+(-?\d+)", out).group(1))
+
+        def find(root):
+            for child in root:
+                if child is None:
+                    continue
+                if child.getRole() == pyatspi.ROLE_TEXT:
+                    box = child.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                    if box.x <= x < box.x + box.width and box.y <= y < box.y + box.height:
+                        return child
+                found = find(child)
+                if found is not None:
+                    return found
+            return None
+        field = find(self.app)
+        if field is None:
+            raise RuntimeError("no text field at %r of window %d" % (point, self.wid))
+        return field
+
+    def click_field(self, point):
+        """Clicks into a text field and waits until it has the keyboard. A window
+        manager may focus the window at once and pass the click on to it only later
+        (mutter on a busy machine): keys sent in between would go to whichever
+        control had the focus before."""
+        field = self.field_at(point)
+        click(self.wid, point)
+        if not wait_for(lambda: field.getState().contains(pyatspi.STATE_FOCUSED), 20):
+            raise RuntimeError("the field at %r did not take the focus at a click" % (point,))
+
+    def type_into(self, point, text):
+        """Replaces a field's text by typing, as a user does."""
+        self.click_field(point)
+        run("xdotool", "key", "ctrl+a")
+        run("xdotool", "type", "--delay", "20", text)
+
+    def paste_into(self, point, text):
+        """Replaces a field's text through the clipboard, as a user's paste does."""
+        subprocess.run(["xclip", "-selection", "clipboard", "-t", "UTF8_STRING"],
+                       input=text.encode(), check=True)
+        self.click_field(point)
+        run("xdotool", "key", "ctrl+a")
+        run("xdotool", "key", "BackSpace" if text == "" else "ctrl+v")
+
     def start_short_cycles(self, limit="1", beep=True):
         """Interval 0.05 minutes (3 counting ticks) and the given limit, then Start."""
-        type_into(self.wid, self.at(TEXT2), "0.05")
-        type_into(self.wid, self.at(TEXT3), limit)
+        self.type_into(self.at(TEXT2), "0.05")
+        self.type_into(self.at(TEXT3), limit)
         if beep:
             click(self.wid, self.at(CHECK3))
         click(self.wid, self.at(CHECK1))
